@@ -1,0 +1,74 @@
+// vertanum_factorygen OUTDIR          writes every factory resource as OUTDIR/NAME.bin
+// vertanum_factorygen --check DIR     exits 1 unless DIR holds exactly what it would write
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <set>
+#include <string>
+
+#include "families/families.hpp"
+
+using namespace factorygen;
+
+namespace {
+
+std::vector<ResourceSpec> AllResources() {
+    std::vector<ResourceSpec> all;
+    for (auto family : {KrvResources, Qv710Resources, QirelResources, VelkarResources,
+                        DorimenResources, FrastovenResources}) {
+        auto specs = family();
+        all.insert(all.end(), specs.begin(), specs.end());
+    }
+    return all;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool check = argc == 3 && std::string(argv[1]) == "--check";
+    if (!(argc == 2 || check)) {
+        std::cerr << "usage: vertanum_factorygen OUTDIR | --check DIR\n";
+        return 2;
+    }
+    const std::string dir = argv[argc - 1];
+    int differences = 0;
+    std::set<std::string> names;
+    try {
+        for (const auto& spec : AllResources()) {
+            if (!names.insert(spec.name).second) {
+                std::cerr << spec.name << ": listed twice\n";
+                return 1;
+            }
+            const auto bytes = Build(spec);
+            const std::string path = dir + "/" + spec.name + ".bin";
+            if (check) {
+                std::ifstream in(path, std::ios::binary);
+                std::string old((std::istreambuf_iterator<char>(in)),
+                                std::istreambuf_iterator<char>());
+                if (!in.good() && old.empty() && !bytes.empty()) {
+                    std::cerr << path << ": missing\n";
+                    ++differences;
+                } else if (old != std::string(bytes.begin(), bytes.end())) {
+                    std::cerr << path << ": differs from its table\n";
+                    ++differences;
+                }
+            } else {
+                std::ofstream out(path, std::ios::binary | std::ios::trunc);
+                out.write(reinterpret_cast<const char*>(bytes.data()),
+                          static_cast<std::streamsize>(bytes.size()));
+                if (!out) {
+                    std::cerr << path << ": cannot write\n";
+                    return 1;
+                }
+            }
+        }
+    } catch (const std::exception& e) {
+        std::cerr << "vertanum_factorygen: " << e.what() << "\n";
+        return 1;
+    }
+    if (check) {
+        std::cout << names.size() << " factory resources checked, " << differences
+                  << " differ\n";
+    }
+    return differences == 0 ? 0 : 1;
+}
