@@ -1,5 +1,7 @@
 // vertanum_factorygen OUTDIR          writes every factory resource as OUTDIR/NAME.bin
 // vertanum_factorygen --check DIR     exits 1 unless DIR holds exactly what it would write
+// vertanum_factorygen --family NAME OUTDIR   writes only one family's resources (krv, qv710,
+//                                            qirel, velkar, dorimen, frastoven)
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -12,11 +14,21 @@ using namespace factorygen;
 
 namespace {
 
-std::vector<ResourceSpec> AllResources() {
+struct Family {
+    const char* name;
+    std::vector<ResourceSpec> (*resources)();
+};
+
+const Family kFamilies[] = {
+    {"krv", KrvResources},         {"qv710", Qv710Resources},   {"qirel", QirelResources},
+    {"velkar", VelkarResources},   {"dorimen", DorimenResources}, {"frastoven", FrastovenResources},
+};
+
+std::vector<ResourceSpec> Resources(const std::string& only) {
     std::vector<ResourceSpec> all;
-    for (auto family : {KrvResources, Qv710Resources, QirelResources, VelkarResources,
-                        DorimenResources, FrastovenResources}) {
-        auto specs = family();
+    for (const auto& family : kFamilies) {
+        if (!only.empty() && only != family.name) continue;
+        auto specs = family.resources();
         all.insert(all.end(), specs.begin(), specs.end());
     }
     return all;
@@ -26,15 +38,17 @@ std::vector<ResourceSpec> AllResources() {
 
 int main(int argc, char** argv) {
     const bool check = argc == 3 && std::string(argv[1]) == "--check";
-    if (!(argc == 2 || check)) {
-        std::cerr << "usage: vertanum_factorygen OUTDIR | --check DIR\n";
+    const bool one_family = argc == 4 && std::string(argv[1]) == "--family";
+    if (!(argc == 2 || check || one_family)) {
+        std::cerr << "usage: vertanum_factorygen OUTDIR | --check DIR | --family NAME OUTDIR\n";
         return 2;
     }
+    const std::string only = one_family ? argv[2] : "";
     const std::string dir = argv[argc - 1];
     int differences = 0;
     std::set<std::string> names;
     try {
-        for (const auto& spec : AllResources()) {
+        for (const auto& spec : Resources(only)) {
             if (!names.insert(spec.name).second) {
                 std::cerr << spec.name << ": listed twice\n";
                 return 1;
