@@ -19,14 +19,14 @@ inline constexpr int kExitUsage = 2;
 
 // Message boxes on a terminal: the text on stderr, answered with the box's default.
 class TerminalMessages : public Messages {
-public:
+  public:
     MessageAnswer Show(const MessageBox& box) override;
 };
 
 // Command-line words split into positional words and options. `valued` options take the next
 // word as their value; `flags` take none.
 class Arguments {
-public:
+  public:
     Arguments(const std::vector<std::string>& args, const std::set<std::string>& valued,
               const std::set<std::string>& flags);
 
@@ -36,7 +36,7 @@ public:
     std::optional<std::string> value(const std::string& option) const;
     bool has(const std::string& option) const { return present_.count(option) > 0; }
 
-private:
+  private:
     std::vector<std::string> positional_;
     std::map<std::string, std::string> values_;
     std::set<std::string> present_;

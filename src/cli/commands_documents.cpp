@@ -10,14 +10,15 @@ namespace vertanum::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"models", RunModels}, {"new", RunNew},           {"dump", RunDump},
-        {"resave", RunResave}, {"export-hex", RunExportHex},
+        {"models", RunModels},        {"new", RunNew}, {"dump", RunDump}, {"resave", RunResave},
+        {"export-hex", RunExportHex},
     };
     return commands;
 }
 
 int RunModels(const std::vector<std::string>& args) {
-    if (!args.empty()) return UsageError("models: лишние параметры");
+    if (!args.empty())
+        return UsageError("models: лишние параметры");
     Session session;
     session.registry.BuildDeviceRegistry();
     for (int i = 0; i < session.registry.Count(); ++i) {
@@ -29,7 +30,8 @@ int RunModels(const std::vector<std::string>& args) {
 
 int RunNew(const std::vector<std::string>& raw) {
     Arguments args(raw, {"-o"}, {});
-    if (!args.ok()) return UsageError("new: " + args.error());
+    if (!args.ok())
+        return UsageError("new: " + args.error());
     if (args.positional().size() != 1 || !args.value("-o")) {
         return UsageError("new: нужно vertanum-cli new MODEL -o FILE");
     }
@@ -39,15 +41,18 @@ int RunNew(const std::vector<std::string>& raw) {
         return kExitFailed;
     }
     auto session = OpenDocument(std::nullopt, args.positional()[0]);
-    if (!session) return kExitFailed;
+    if (!session)
+        return kExitFailed;
     return SaveDocument(*session, out) ? kExitOk : kExitFailed;
 }
 
 namespace {
 
 const std::vector<std::uint8_t>* MemoryOf(const TDevices& model, const std::string& which) {
-    if (which == "flash") return &model.FirmwareImage;
-    if (which == "eeprom") return &model.EepromImage;
+    if (which == "flash")
+        return &model.FirmwareImage;
+    if (which == "eeprom")
+        return &model.EepromImage;
     return nullptr;
 }
 
@@ -55,33 +60,38 @@ const std::vector<std::uint8_t>* MemoryOf(const TDevices& model, const std::stri
 
 int RunDump(const std::vector<std::string>& raw) {
     Arguments args(raw, {"--new", "--memory", "--from", "--to"}, {});
-    if (!args.ok()) return UsageError("dump: " + args.error());
+    if (!args.ok())
+        return UsageError("dump: " + args.error());
     const auto memory = args.value("--memory");
     if (!memory || (*memory != "flash" && *memory != "eeprom")) {
         return UsageError("dump: нужно --memory flash или --memory eeprom");
     }
     std::optional<unsigned long> from = 0;
     std::optional<unsigned long> to;
-    if (auto f = args.value("--from")) from = ParseAddress(*f);
+    if (auto f = args.value("--from"))
+        from = ParseAddress(*f);
     if (auto t = args.value("--to")) {
         to = ParseAddress(*t);
-        if (!to) return UsageError("dump: неверный адрес --to");
+        if (!to)
+            return UsageError("dump: неверный адрес --to");
     }
-    if (!from) return UsageError("dump: неверный адрес --from");
+    if (!from)
+        return UsageError("dump: неверный адрес --from");
     int exit_code = kExitOk;
     auto session = OpenDocument(args, &exit_code);
-    if (!session) return exit_code;
+    if (!session)
+        return exit_code;
     const auto& image = *MemoryOf(*session->model, *memory);
     if (image.empty()) {
-        std::cerr << "vertanum-cli: у модели " << session->model->Name << " нет памяти "
-                  << *memory << "\n";
+        std::cerr << "vertanum-cli: у модели " << session->model->Name << " нет памяти " << *memory
+                  << "\n";
         return kExitFailed;
     }
-    const unsigned long last = std::min<unsigned long>(to.value_or(image.size() - 1),
-                                                       image.size() - 1);
+    const unsigned long last =
+        std::min<unsigned long>(to.value_or(image.size() - 1), image.size() - 1);
     if (*from > last) {
-        std::cerr << "vertanum-cli: диапазон вне памяти (0x0000-0x" << std::hex
-                  << image.size() - 1 << std::dec << ")\n";
+        std::cerr << "vertanum-cli: диапазон вне памяти (0x0000-0x" << std::hex << image.size() - 1
+                  << std::dec << ")\n";
         return kExitFailed;
     }
     char buf[32];
@@ -103,21 +113,27 @@ int RunDump(const std::vector<std::string>& raw) {
 
 int RunResave(const std::vector<std::string>& raw) {
     Arguments args(raw, {"-o"}, {});
-    if (!args.ok()) return UsageError("resave: " + args.error());
-    if (args.positional().size() != 1) return UsageError("resave: нужно vertanum-cli resave FILE");
+    if (!args.ok())
+        return UsageError("resave: " + args.error());
+    if (args.positional().size() != 1)
+        return UsageError("resave: нужно vertanum-cli resave FILE");
     const std::string file = args.positional()[0];
     auto session = OpenDocument(file, std::nullopt);
-    if (!session) return kExitFailed;
+    if (!session)
+        return kExitFailed;
     return SaveDocument(*session, args.value("-o").value_or(file)) ? kExitOk : kExitFailed;
 }
 
 int RunExportHex(const std::vector<std::string>& raw) {
     Arguments args(raw, {"--new", "--flash", "--eeprom"}, {});
-    if (!args.ok()) return UsageError("export-hex: " + args.error());
-    if (!args.value("--flash")) return UsageError("export-hex: нужно --flash OUT");
+    if (!args.ok())
+        return UsageError("export-hex: " + args.error());
+    if (!args.value("--flash"))
+        return UsageError("export-hex: нужно --flash OUT");
     int exit_code = kExitOk;
     auto session = OpenDocument(args, &exit_code);
-    if (!session) return exit_code;
+    if (!session)
+        return exit_code;
     const TDevices& model = *session->model;
     if (args.value("--eeprom") && model.EepromImage.empty()) {
         std::cerr << "vertanum-cli: у модели " << model.Name << " нет EEPROM\n";

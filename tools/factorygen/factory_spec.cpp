@@ -17,13 +17,16 @@ std::vector<std::uint8_t> StandInCode(Chip chip) {
 
 std::uint32_t Seed(const std::string& name) {
     std::uint32_t h = 2166136261u;  // FNV-1a
-    for (unsigned char c : name) h = (h ^ c) * 16777619u;
+    for (unsigned char c : name)
+        h = (h ^ c) * 16777619u;
     return h ? h : 1u;
 }
 
 }  // namespace
 
-std::size_t StandInCodeSize(Chip chip) { return StandInCode(chip).size(); }
+std::size_t StandInCodeSize(Chip chip) {
+    return StandInCode(chip).size();
+}
 
 ResourceSpec ProgramImage(std::string name, std::size_t size, Chip chip,
                           std::vector<Patch> patches) {
@@ -32,15 +35,17 @@ ResourceSpec ProgramImage(std::string name, std::size_t size, Chip chip,
 
 ResourceSpec EepromImage(std::string name, std::size_t size, std::uint8_t fill,
                          std::vector<Patch> patches) {
-    return {std::move(name), size, ResourceSpec::Kind::Eeprom, Chip::ATmega8, fill,
-            std::move(patches)};
+    return {std::move(name), size, ResourceSpec::Kind::Eeprom,
+            Chip::ATmega8,   fill, std::move(patches)};
 }
 
 Patch At(unsigned offset, std::initializer_list<std::uint8_t> bytes) {
     return {offset, std::vector<std::uint8_t>(bytes)};
 }
 
-Patch At(unsigned offset, std::vector<std::uint8_t> bytes) { return {offset, std::move(bytes)}; }
+Patch At(unsigned offset, std::vector<std::uint8_t> bytes) {
+    return {offset, std::move(bytes)};
+}
 
 Patch Repeat(unsigned offset, std::size_t count, std::uint8_t value) {
     return {offset, std::vector<std::uint8_t>(count, value)};
@@ -70,7 +75,8 @@ std::vector<std::uint8_t> Build(const ResourceSpec& spec) {
     if (spec.kind == ResourceSpec::Kind::Program) {
         auto code = StandInCode(spec.chip);
         code_size = code.size();
-        if (code_size > out.size()) throw std::logic_error(spec.name + ": too small for code");
+        if (code_size > out.size())
+            throw std::logic_error(spec.name + ": too small for code");
         std::copy(code.begin(), code.end(), out.begin());
         std::uint32_t x = Seed(spec.name);
         for (std::size_t i = code_size; i < out.size(); ++i) {

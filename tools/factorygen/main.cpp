@@ -20,14 +20,15 @@ struct Family {
 };
 
 const Family kFamilies[] = {
-    {"krv", KrvResources},         {"qv710", Qv710Resources},   {"qirel", QirelResources},
-    {"velkar", VelkarResources},   {"dorimen", DorimenResources}, {"frastoven", FrastovenResources},
+    {"krv", KrvResources},       {"qv710", Qv710Resources},     {"qirel", QirelResources},
+    {"velkar", VelkarResources}, {"dorimen", DorimenResources}, {"frastoven", FrastovenResources},
 };
 
 std::vector<ResourceSpec> Resources(const std::string& only) {
     std::vector<ResourceSpec> all;
     for (const auto& family : kFamilies) {
-        if (!only.empty() && only != family.name) continue;
+        if (!only.empty() && only != family.name)
+            continue;
         auto specs = family.resources();
         all.insert(all.end(), specs.begin(), specs.end());
     }
@@ -81,8 +82,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (check) {
-        std::cout << names.size() << " factory resources checked, " << differences
-                  << " differ\n";
+        std::cout << names.size() << " factory resources checked, " << differences << " differ\n";
     }
     return differences == 0 ? 0 : 1;
 }

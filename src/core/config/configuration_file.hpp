@@ -26,7 +26,7 @@ std::string WordKey(unsigned word_address);
 // One configuration file (.qcf): its INI text in Windows-1251, with names and values in UTF-8 on
 // this side. Changes stay in memory until Save().
 class ConfigurationFile {
-public:
+  public:
     // A document for `path` that starts empty, for a new file.
     explicit ConfigurationFile(std::string path) : path_(std::move(path)) {}
 
@@ -57,7 +57,7 @@ public:
 
     const IniDocument& Document() const { return doc_; }
 
-private:
+  private:
     std::string path_;
     IniDocument doc_;
 };

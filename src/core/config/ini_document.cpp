@@ -3,20 +3,26 @@
 namespace vertanum::config {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
 // The name of a section header line, or nothing when the line is not a header.
 std::optional<std::string_view> HeaderName(std::string_view line) {
     auto t = Trim(line);
-    if (t.empty() || t.front() != '[') return std::nullopt;
+    if (t.empty() || t.front() != '[')
+        return std::nullopt;
     auto close = t.find(']');
-    if (close == std::string_view::npos) return std::nullopt;
+    if (close == std::string_view::npos)
+        return std::nullopt;
     return Trim(t.substr(1, close - 1));
 }
 
@@ -27,11 +33,14 @@ struct Entry {
 
 std::optional<Entry> ParseEntry(std::string_view line) {
     auto t = Trim(line);
-    if (t.empty() || t.front() == ';') return std::nullopt;
+    if (t.empty() || t.front() == ';')
+        return std::nullopt;
     auto eq = t.find('=');
-    if (eq == std::string_view::npos) return std::nullopt;
+    if (eq == std::string_view::npos)
+        return std::nullopt;
     auto key = Trim(t.substr(0, eq));
-    if (key.empty()) return std::nullopt;
+    if (key.empty())
+        return std::nullopt;
     auto value = Trim(t.substr(eq + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
@@ -54,19 +63,33 @@ std::string FoldCase(std::string_view bytes) {
             c = 0xB8;
         } else if (c == 0x80 || c == 0x81 || c == 0x8A || c == 0x8C || c == 0x8D || c == 0x8E ||
                    c == 0x8F) {
-            static constexpr unsigned char lower[] = {0x90, 0x83, 0, 0, 0, 0, 0, 0, 0,
-                                                      0,    0x9A, 0, 0x9C, 0x9D, 0x9E, 0x9F};
+            static constexpr unsigned char lower[] = {0x90, 0x83, 0,    0, 0,    0,    0,    0,
+                                                      0,    0,    0x9A, 0, 0x9C, 0x9D, 0x9E, 0x9F};
             c = lower[c - 0x80];
         } else if (c == 0xA1 || c == 0xA3 || c == 0xA5 || c == 0xAA || c == 0xAF || c == 0xB2 ||
                    c == 0xBD) {
             switch (c) {
-                case 0xA1: c = 0xA2; break;
-                case 0xA3: c = 0xBC; break;
-                case 0xA5: c = 0xB4; break;
-                case 0xAA: c = 0xBA; break;
-                case 0xAF: c = 0xBF; break;
-                case 0xB2: c = 0xB3; break;
-                default: c = 0xBE; break;
+                case 0xA1:
+                    c = 0xA2;
+                    break;
+                case 0xA3:
+                    c = 0xBC;
+                    break;
+                case 0xA5:
+                    c = 0xB4;
+                    break;
+                case 0xAA:
+                    c = 0xBA;
+                    break;
+                case 0xAF:
+                    c = 0xBF;
+                    break;
+                case 0xB2:
+                    c = 0xB3;
+                    break;
+                default:
+                    c = 0xBE;
+                    break;
             }
         }
         ch = static_cast<char>(c);
@@ -90,12 +113,12 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
             pos = bytes.size();
         } else {
             line.text = bytes.substr(pos, end - pos);
-            std::size_t len = (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
-                                  ? 2
-                                  : 1;
+            std::size_t len =
+                (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1;
             line.ending = bytes.substr(end, len);
             pos = end + len;
-            if (doc.ending_.empty()) doc.ending_ = line.ending;
+            if (doc.ending_.empty())
+                doc.ending_ = line.ending;
         }
 
         if (auto name = HeaderName(line.text)) {
@@ -129,9 +152,11 @@ bool IniDocument::HasSection(std::string_view section) const {
 
 std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
     const Section* s = FindSection(FoldCase(section));
-    if (!s) return std::nullopt;
+    if (!s)
+        return std::nullopt;
     auto it = s->keys.find(FoldCase(key));
-    if (it == s->keys.end()) return std::nullopt;
+    if (it == s->keys.end())
+        return std::nullopt;
     return std::string(ParseEntry(s->body[it->second].text)->value);
 }
 
@@ -143,7 +168,8 @@ void IniDocument::EnsureLastLineEnded() {
     } else if (!prologue_.empty()) {
         last = &prologue_.back();
     }
-    if (last && last->ending.empty()) last->ending = Ending();
+    if (last && last->ending.empty())
+        last->ending = Ending();
 }
 
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -172,7 +198,8 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     }
     // Lines after the last entry are blanks, comments or stray text; the new key goes before
     // them, so no stored index moves.
-    if (s.entries_end == 0 && s.header.ending.empty()) s.header.ending = Ending();
+    if (s.entries_end == 0 && s.header.ending.empty())
+        s.header.ending = Ending();
     if (s.entries_end > 0 && s.body[s.entries_end - 1].ending.empty()) {
         s.body[s.entries_end - 1].ending = Ending();
     }
@@ -185,10 +212,12 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
 std::string IniDocument::Serialize() const {
     std::string out = bom_;
     auto put = [&out](const Line& l) { out.append(l.text).append(l.ending); };
-    for (const auto& l : prologue_) put(l);
+    for (const auto& l : prologue_)
+        put(l);
     for (const auto& s : sections_) {
         put(s.header);
-        for (const auto& l : s.body) put(l);
+        for (const auto& l : s.body)
+            put(l);
     }
     return out;
 }

@@ -19,7 +19,7 @@ namespace vertanum::config {
 // (Latin and Cyrillic); the first of two equal sections or keys wins; a value enclosed in a pair
 // of quotes is read without them.
 class IniDocument {
-public:
+  public:
     IniDocument() = default;
     static IniDocument Parse(std::string_view bytes);
 
@@ -34,7 +34,7 @@ public:
     // The whole text again.
     std::string Serialize() const;
 
-private:
+  private:
     struct Line {
         std::string text;    // without its line end
         std::string ending;  // "\r\n", "\n", "\r", or "" for a last line without one
@@ -43,7 +43,7 @@ private:
         Line header;
         std::vector<Line> body;
         std::unordered_map<std::string, std::size_t> keys;  // folded key -> index in body
-        std::size_t entries_end = 0;  // one past the last key line of body
+        std::size_t entries_end = 0;                        // one past the last key line of body
     };
 
     const Section* FindSection(std::string_view folded) const;

@@ -10,13 +10,13 @@ namespace vertanum {
 // A value text that had to be an integer and is not one. The only failure that travels as an
 // exception; the editor turns it into a refusal with this message.
 class ConversionError : public std::runtime_error {
-public:
+  public:
     explicit ConversionError(std::string_view text)
         : std::runtime_error("'" + std::string(text) + "' - неверное целое значение"),
           text_(text) {}
     const std::string& Text() const { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 

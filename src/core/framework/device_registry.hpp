@@ -20,7 +20,7 @@ const std::vector<RegisteredModel>& RegisteredModels();
 // The ordered list that owns one object of each registered model. A position identifies a
 // document's model and its editor.
 class DeviceRegistry {
-public:
+  public:
     explicit DeviceRegistry(DeviceContext context) : context_(context) {}
 
     // Creates the entries in their order, each with its picture index; returns the count.
@@ -42,7 +42,7 @@ public:
     // -1 when nothing matches. For the command line.
     int Find(const std::string& model) const;
 
-private:
+  private:
     DeviceContext context_;
     std::vector<std::unique_ptr<TDevices>> models_;
 };

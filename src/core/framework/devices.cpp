@@ -11,15 +11,21 @@ namespace {
 }
 
 class NullMessages : public Messages {
-public:
+  public:
     MessageAnswer Show(const MessageBox& box) override { return box.default_answer; }
 };
 
 }  // namespace
 
-std::int32_t TDevices::LoadFactoryImage() { NoBody(*this, "LoadFactoryImage"); }
-std::int32_t TDevices::LoadConfig() { NoBody(*this, "LoadConfig"); }
-std::int32_t TDevices::SaveConfig() { NoBody(*this, "SaveConfig"); }
+std::int32_t TDevices::LoadFactoryImage() {
+    NoBody(*this, "LoadFactoryImage");
+}
+std::int32_t TDevices::LoadConfig() {
+    NoBody(*this, "LoadConfig");
+}
+std::int32_t TDevices::SaveConfig() {
+    NoBody(*this, "SaveConfig");
+}
 std::int32_t TDevices::ProgramDevice(ProgressDisplay&, std::uint16_t) {
     NoBody(*this, "ProgramDevice");
 }
@@ -30,8 +36,7 @@ Messages& TDevices::messages() const {
 }
 
 bool TDevices::LoadResource(const std::string& resource_name, std::vector<std::uint8_t>& image,
-                            const std::string& failure_message,
-                            resources::ResourceOrigin* origin) {
+                            const std::string& failure_message, resources::ResourceOrigin* origin) {
     resources::ResourceLookup found;
     if (context_.resources) {
         found = context_.resources->Find(resource_name);
@@ -40,13 +45,15 @@ bool TDevices::LoadResource(const std::string& resource_name, std::vector<std::u
     }
     if (!found.resource) {
         std::string text = failure_message;
-        if (!found.error.empty()) text += "\r" + found.error;
+        if (!found.error.empty())
+            text += "\r" + found.error;
         messages().Error(text);
         return false;
     }
     const auto& bytes = found.resource->bytes;
     std::copy_n(bytes.begin(), std::min(bytes.size(), image.size()), image.begin());
-    if (origin) *origin = found.resource->origin;
+    if (origin)
+        *origin = found.resource->origin;
     return true;
 }
 
@@ -65,7 +72,8 @@ std::int32_t TDevices::LoadEepromAndProgram(const std::string& eeprom_resource,
 std::optional<config::ConfigurationFile> TDevices::OpenConfigForLoad() {
     config::FileError error;
     auto file = config::ConfigurationFile::Open(FileName, &error);
-    if (!file) messages().Error(error.message);
+    if (!file)
+        messages().Error(error.message);
     return file;
 }
 
@@ -73,8 +81,7 @@ void TDevices::ReadNameBack(const config::ConfigurationFile& file) {
     Name = file.ReadString(config::kDevicesSection, "Name", "-1");
 }
 
-std::int32_t TDevices::SaveWith(
-    const std::function<void(config::ConfigurationFile&)>& write_keys) {
+std::int32_t TDevices::SaveWith(const std::function<void(config::ConfigurationFile&)>& write_keys) {
     config::FileError error;
     auto file = config::ConfigurationFile::Open(FileName, &error);
     if (!file) {

@@ -28,14 +28,14 @@ inline constexpr std::int32_t kConfigNotSaved = -12;       // the configuration 
 inline constexpr const char* kNoFileName = "default.xxx";
 
 class TDevicesAbstract {
-public:
+  public:
     virtual ~TDevicesAbstract() = default;
 };
 
 // One device model: its two memory images, where its factory data comes from, its configuration
 // file and its programming sequence.
 class TDevices : public TDevicesAbstract {
-public:
+  public:
     explicit TDevices(const DeviceContext& context) : context_(context) {}
 
     std::string Name;
@@ -63,7 +63,7 @@ public:
     bool HasFile() const { return FileName != kNoFileName; }
     const DeviceContext& Context() const { return context_; }
 
-protected:
+  protected:
     // Copies a factory resource into the start of `image` (at most its size). False, with the
     // message `failure_message`, when the resource cannot be read.
     bool LoadResource(const std::string& resource_name, std::vector<std::uint8_t>& image,
@@ -88,7 +88,7 @@ protected:
 
     Messages& messages() const;
 
-private:
+  private:
     DeviceContext context_;
 };
 

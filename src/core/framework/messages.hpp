@@ -21,7 +21,7 @@ struct MessageBox {
 // The seam through which the core shows its fixed texts: a modal box in the desktop program,
 // stderr (with answers from the command line) in vertanum-cli, a recorder in the tests.
 class Messages {
-public:
+  public:
     virtual ~Messages() = default;
     virtual MessageAnswer Show(const MessageBox& box) = 0;
 
@@ -29,29 +29,30 @@ public:
         Show({MessageIcon::Error, std::string(text), MessageButtons::Ok, MessageAnswer::Ok});
     }
     void Information(std::string_view text) {
-        Show({MessageIcon::Information, std::string(text), MessageButtons::Ok,
-              MessageAnswer::Ok});
+        Show({MessageIcon::Information, std::string(text), MessageButtons::Ok, MessageAnswer::Ok});
     }
 };
 
 // Remembers every box and answers from a script (then with each box's default answer).
 class RecordingMessages : public Messages {
-public:
+  public:
     MessageAnswer Show(const MessageBox& box) override {
         shown.push_back(box);
-        if (next_answer_ < answers.size()) return answers[next_answer_++];
+        if (next_answer_ < answers.size())
+            return answers[next_answer_++];
         return box.default_answer;
     }
     std::vector<std::string> Texts() const {
         std::vector<std::string> out;
-        for (const auto& b : shown) out.push_back(b.text);
+        for (const auto& b : shown)
+            out.push_back(b.text);
         return out;
     }
 
     std::vector<MessageBox> shown;
     std::vector<MessageAnswer> answers;
 
-private:
+  private:
     std::size_t next_answer_ = 0;
 };
 
@@ -59,7 +60,8 @@ private:
 inline std::string MessageLines(std::string_view text) {
     std::string out(text);
     for (char& c : out) {
-        if (c == '\r') c = '\n';
+        if (c == '\r')
+            c = '\n';
     }
     return out;
 }

@@ -9,7 +9,7 @@ namespace vertanum {
 // a switch for the percentage text, and a point at which the front end may process pending
 // events so the window keeps painting.
 class ProgressDisplay {
-public:
+  public:
     virtual ~ProgressDisplay() = default;
     virtual void SetStatus(std::string_view text) = 0;
     virtual void SetMaximum(int maximum) = 0;
@@ -23,7 +23,7 @@ public:
 
 // A display that shows nothing; for work that needs none.
 class SilentProgress : public ProgressDisplay {
-public:
+  public:
     void SetStatus(std::string_view) override {}
     void SetMaximum(int m) override { maximum_ = m; }
     void SetPosition(int p) override { position_ = p; }
@@ -32,7 +32,7 @@ public:
     void ProcessEvents() override {}
     int Maximum() const { return maximum_; }
 
-private:
+  private:
     int maximum_ = 100;
     int position_ = 0;
 };

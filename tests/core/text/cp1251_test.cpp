@@ -6,7 +6,8 @@ using namespace vertanum::text;
 
 TEST(Cp1251, EveryByteSurvivesARoundTripThroughUtf8) {
     std::string all;
-    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
     const std::string utf8 = Cp1251ToUtf8(all);
     auto back = Utf8ToCp1251(utf8);
     ASSERT_TRUE(back.bytes.has_value()) << back.error;
@@ -18,11 +19,8 @@ TEST(Cp1251, DecodesTheLettersOfTheAlphabet) {
         std::string bytes;
         std::string utf8;
     } cases[] = {
-        {"\xCA\xD0\xC2", "КРВ"},
-        {"\xA8\xB8", "Ёё"},
-        {"\xB9", "№"},
-        {"\x88", "€"},
-        {"\xE0\xFF", "ая"},
+        {"\xCA\xD0\xC2", "КРВ"}, {"\xA8\xB8", "Ёё"}, {"\xB9", "№"},
+        {"\x88", "€"},           {"\xE0\xFF", "ая"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Cp1251ToUtf8(c.bytes), c.utf8);

@@ -32,15 +32,16 @@ std::int32_t TDorimen::LoadFactoryImage() {
 void TDorimen::ReadOptionBits(const config::ConfigurationFile& file) {
     const std::size_t offset = 2 * kOptionWord;
     const std::uint8_t present = FirmwareImage[offset];
-    const std::uint8_t read = file.ReadByte(config::kMemorySection, config::WordKey(kOptionWord),
-                                            present);
+    const std::uint8_t read =
+        file.ReadByte(config::kMemorySection, config::WordKey(kOptionWord), present);
     const std::uint8_t mask = OptionMask();
     FirmwareImage[offset] = static_cast<std::uint8_t>((present & ~mask) | (read & mask));
 }
 
 std::int32_t TDorimen::LoadConfig() {
     auto file = OpenConfigForLoad();
-    if (!file) return kConfigUnreadable;
+    if (!file)
+        return kConfigUnreadable;
     ReadNameBack(*file);
     DetectorsApollo = static_cast<std::uint8_t>(
         file->ReadInteger(config::kDevicesSection, "DetectorsApollo", 0) & 0xFF);
@@ -73,7 +74,8 @@ const std::vector<unsigned>& TDorimen34::KeyWords() const {
 
 std::int32_t TDorimen34::LoadConfig() {
     auto file = OpenConfigForLoad();
-    if (!file) return kConfigUnreadable;
+    if (!file)
+        return kConfigUnreadable;
     ReadNameBack(*file);
     ReadMemoryKeys(*file, KeyForm::Word, KeyWords(), FirmwareImage, std::nullopt);
     ReadOptionBits(*file);
@@ -102,7 +104,8 @@ const std::vector<unsigned>& TDorimenTech::KeyWords() const {
 
 std::int32_t TDorimenTech::LoadConfig() {
     auto file = OpenConfigForLoad();
-    if (!file) return kConfigUnreadable;
+    if (!file)
+        return kConfigUnreadable;
     ReadNameBack(*file);
     // Unlike its siblings, a key missing from its file sets the byte to 0xFF.
     ReadMemoryKeys(*file, KeyForm::Word, KeyWords(), FirmwareImage, 255);

@@ -9,7 +9,7 @@ namespace vertanum {
 // The Dorimen panels (ATmega8). Their parameters are the low bytes of program words 0x18 to
 // 0x4D; the EEPROM image is programmed as the factory gives it.
 class TDorimen : public TDevices {
-public:
+  public:
     static constexpr std::size_t kFirmwareSize = 8192;
     static constexpr std::size_t kEepromSize = 512;
     static constexpr unsigned kOptionWord = 0x4C;  // single option bits, see OptionMask()
@@ -31,13 +31,13 @@ public:
     // The bits of the option word's byte that the file carries; 0 when it carries none.
     virtual std::uint8_t OptionMask() const { return 0x01; }
 
-protected:
+  protected:
     virtual std::string ResourceStem() const { return "DORIMEN"; }
     void ReadOptionBits(const config::ConfigurationFile& file);
 };
 
 class TDorimen34 : public TDorimen {
-public:
+  public:
     explicit TDorimen34(const DeviceContext& context);
     std::string ClassName() const override { return "TDorimen34"; }
     std::int32_t LoadConfig() override;
@@ -45,12 +45,12 @@ public:
     const std::vector<unsigned>& KeyWords() const override;
     std::uint8_t OptionMask() const override { return 0x05; }
 
-protected:
+  protected:
     std::string ResourceStem() const override { return "DORIMEN34"; }
 };
 
 class TDorimenTech : public TDorimen {
-public:
+  public:
     explicit TDorimenTech(const DeviceContext& context);
     std::string ClassName() const override { return "TDorimenTech"; }
     std::int32_t LoadConfig() override;
@@ -58,7 +58,7 @@ public:
     const std::vector<unsigned>& KeyWords() const override;
     std::uint8_t OptionMask() const override { return 0; }
 
-protected:
+  protected:
     std::string ResourceStem() const override { return "DORIMENTECH"; }
 };
 

@@ -32,7 +32,8 @@ std::int32_t TFrastoven::LoadFactoryImage() {
 
 std::int32_t TFrastoven::LoadConfig() {
     auto file = OpenConfigForLoad();
-    if (!file) return kConfigUnreadable;
+    if (!file)
+        return kConfigUnreadable;
     ReadNameBack(*file);
     ReadMemoryKeys(*file, KeyForm::Byte, KeyAddresses(), FirmwareImage, 255);
     return 0;
@@ -46,7 +47,9 @@ std::int32_t TFrastoven::SaveConfig() {
 
 TFrastovenA::TFrastovenA(const DeviceContext& context)
     : TFrastoven(context, "FrastovenA", "Фрастовен-А", "FRASTOVENA") {}
-const std::vector<unsigned>& TFrastovenA::KeyAddresses() const { return ConsoleBlockKeys(); }
+const std::vector<unsigned>& TFrastovenA::KeyAddresses() const {
+    return ConsoleBlockKeys();
+}
 
 TFrastovenN::TFrastovenN(const DeviceContext& context)
     : TFrastoven(context, "FrastovenN", "Фрастовен-Н", "FRASTOVENN") {}
@@ -57,6 +60,8 @@ const std::vector<unsigned>& TFrastovenN::KeyAddresses() const {
 
 TFrastovenPT::TFrastovenPT(const DeviceContext& context)
     : TFrastoven(context, "FrastovenPT", "Фрастовен-ПТ", "FRASTOVENPT") {}
-const std::vector<unsigned>& TFrastovenPT::KeyAddresses() const { return ConsoleBlockKeys(); }
+const std::vector<unsigned>& TFrastovenPT::KeyAddresses() const {
+    return ConsoleBlockKeys();
+}
 
 }  // namespace vertanum

@@ -8,7 +8,7 @@ namespace vertanum {
 // image; the EEPROM image is programmed as the factory gives it. The family base is not
 // registered; it carries the shared programming sequence.
 class TFrastoven : public TDevices {
-public:
+  public:
     static constexpr std::size_t kFirmwareSize = 16384;
     static constexpr std::size_t kEepromSize = 512;
 
@@ -19,30 +19,30 @@ public:
     // The program image bytes the file keeps, in writing order.
     virtual const std::vector<unsigned>& KeyAddresses() const = 0;
 
-protected:
+  protected:
     TFrastoven(const DeviceContext& context, std::string name, std::string caption,
                std::string resource_stem);
 
-private:
+  private:
     std::string resource_stem_;
 };
 
 class TFrastovenA : public TFrastoven {
-public:
+  public:
     explicit TFrastovenA(const DeviceContext& context);
     std::string ClassName() const override { return "TFrastovenA"; }
     const std::vector<unsigned>& KeyAddresses() const override;
 };
 
 class TFrastovenN : public TFrastoven {
-public:
+  public:
     explicit TFrastovenN(const DeviceContext& context);
     std::string ClassName() const override { return "TFrastovenN"; }
     const std::vector<unsigned>& KeyAddresses() const override;
 };
 
 class TFrastovenPT : public TFrastoven {
-public:
+  public:
     explicit TFrastovenPT(const DeviceContext& context);
     std::string ClassName() const override { return "TFrastovenPT"; }
     const std::vector<unsigned>& KeyAddresses() const override;

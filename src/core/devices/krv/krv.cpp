@@ -23,11 +23,14 @@ const std::vector<unsigned>& TKRV::KeyAddresses() {
     return keys;
 }
 
-std::int32_t TKRV::LoadFactoryImage() { return LoadEepromAndProgram("KRVEEP", "KRVROM"); }
+std::int32_t TKRV::LoadFactoryImage() {
+    return LoadEepromAndProgram("KRVEEP", "KRVROM");
+}
 
 std::int32_t TKRV::LoadConfig() {
     auto file = OpenConfigForLoad();
-    if (!file) return kConfigUnreadable;
+    if (!file)
+        return kConfigUnreadable;
     ReadNameBack(*file);
     ReadMemoryKeys(*file, KeyForm::Byte, KeyAddresses(), EepromImage, 255);
     return 0;

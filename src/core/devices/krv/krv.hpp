@@ -7,7 +7,7 @@ namespace vertanum {
 // The KRV module (AT90LS4433): partition access codes, users and its console address, all in
 // the EEPROM image.
 class TKRV : public TDevices {
-public:
+  public:
     static constexpr std::size_t kFirmwareSize = 4096;
     static constexpr std::size_t kEepromSize = 256;
 

@@ -9,11 +9,14 @@ TQirel::TQirel(const DeviceContext& context) : TDevices(context) {
     EepromImage.assign(kEepromSize, 0);
 }
 
-std::int32_t TQirel::LoadFactoryImage() { return LoadEepromAndProgram("QIRELEEP", "QIRELROM"); }
+std::int32_t TQirel::LoadFactoryImage() {
+    return LoadEepromAndProgram("QIRELEEP", "QIRELROM");
+}
 
 std::int32_t TQirel::LoadConfig() {
     auto file = OpenConfigForLoad();
-    if (!file) return kConfigUnreadable;
+    if (!file)
+        return kConfigUnreadable;
     ReadNameBack(*file);
     return 0;
 }

@@ -6,7 +6,7 @@ namespace vertanum {
 
 // The Qirel address loader (ATtiny26): nothing to configure, only its firmware to write.
 class TQirel : public TDevices {
-public:
+  public:
     static constexpr std::size_t kFirmwareSize = 2048;
     static constexpr std::size_t kEepromSize = 128;
 

@@ -6,8 +6,7 @@ namespace vertanum {
 namespace {
 
 const std::vector<unsigned> kParameterWords = {TQV710::kTimeReadyLoop1Word,
-                                               TQV710::kTimeReadyLoop2Word,
-                                               TQV710::kTimeResetWord};
+                                               TQV710::kTimeReadyLoop2Word, TQV710::kTimeResetWord};
 
 }  // namespace
 
@@ -29,9 +28,11 @@ std::int32_t TQV710::LoadFactoryImage() {
 
 std::int32_t TQV710::LoadConfig() {
     auto file = OpenConfigForLoad();
-    if (!file) return kConfigUnreadable;
+    if (!file)
+        return kConfigUnreadable;
     ReadNameBack(*file);
-    if (has_parameters_) ReadMemoryKeys(*file, KeyForm::Word, kParameterWords, FirmwareImage, 255);
+    if (has_parameters_)
+        ReadMemoryKeys(*file, KeyForm::Word, kParameterWords, FirmwareImage, 255);
     return 0;
 }
 

@@ -7,7 +7,7 @@ namespace vertanum {
 // The QV710 modules (ATmega8). The family base is not registered itself; it carries the shared
 // programming sequence. Each member knows its resources and which keys its file keeps.
 class TQV710 : public TDevices {
-public:
+  public:
     static constexpr std::size_t kFirmwareSize = 8192;
     static constexpr std::size_t kEepromSize = 512;
     // The program words whose low bytes hold QV710P001's three times.
@@ -19,25 +19,25 @@ public:
     std::int32_t LoadConfig() override;
     std::int32_t SaveConfig() override;
 
-protected:
+  protected:
     // `eeprom_resource` empty: the member has none and programs an all-zero EEPROM.
     // `has_parameters`: the file keeps the three time words; otherwise only the
     // "Нет изменяемых параметров" key.
     TQV710(const DeviceContext& context, std::string name, std::string eeprom_resource,
            std::string program_resource, bool has_parameters);
 
-private:
+  private:
     std::string eeprom_resource_;
     std::string program_resource_;
     bool has_parameters_;
 };
 
 #define VERTANUM_QV710_MEMBER(Class, ModelName, Eeprom, Program, HasParameters) \
-    class Class : public TQV710 {                                              \
-    public:                                                                    \
-        explicit Class(const DeviceContext& context)                           \
-            : TQV710(context, ModelName, Eeprom, Program, HasParameters) {}    \
-        std::string ClassName() const override { return #Class; }              \
+    class Class : public TQV710 {                                               \
+      public:                                                                   \
+        explicit Class(const DeviceContext& context)                            \
+            : TQV710(context, ModelName, Eeprom, Program, HasParameters) {}     \
+        std::string ClassName() const override { return #Class; }               \
     };
 
 VERTANUM_QV710_MEMBER(TQV710P001, "QV710P001", "QV710P001EEP", "QV710P001ROM", true)

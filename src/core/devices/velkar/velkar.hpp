@@ -7,7 +7,7 @@ namespace vertanum {
 // The Velkar control panels and the БУИК valve unit (AT89S53). One 12 KB program image holds
 // code and parameters alike; there is no EEPROM image.
 class TVelkar : public TDevices {
-public:
+  public:
     static constexpr std::size_t kFirmwareSize = 12288;
     static constexpr unsigned kParameterBlockFirst = 0x2E80;
     static constexpr unsigned kParameterBlockLast = 0x2F73;
@@ -29,7 +29,7 @@ public:
 };
 
 class TVelkarPT : public TVelkar {
-public:
+  public:
     explicit TVelkarPT(const DeviceContext& context);
     std::string ClassName() const override { return "TVelkarPT"; }
     std::string ResourceName() const override { return "VELKARPT"; }
@@ -38,43 +38,43 @@ public:
 
 // The mods 8A, 8Б, 8C and 9 keep the same key set.
 class TVelkarMod8or9 : public TVelkar {
-public:
+  public:
     const std::vector<unsigned>& KeyAddresses() const override;
 
-protected:
+  protected:
     using TVelkar::TVelkar;
 };
 
 class TVelkar8A : public TVelkarMod8or9 {
-public:
+  public:
     explicit TVelkar8A(const DeviceContext& context);
     std::string ClassName() const override { return "TVelkar8A"; }
     std::string ResourceName() const override { return "VELKAR8A"; }
 };
 
 class TVelkar8B : public TVelkarMod8or9 {
-public:
+  public:
     explicit TVelkar8B(const DeviceContext& context);
     std::string ClassName() const override { return "TVelkar8B"; }
     std::string ResourceName() const override { return "VELKAR8B"; }
 };
 
 class TVelkar8C : public TVelkarMod8or9 {
-public:
+  public:
     explicit TVelkar8C(const DeviceContext& context);
     std::string ClassName() const override { return "TVelkar8C"; }
     std::string ResourceName() const override { return "VELKAR8C"; }
 };
 
 class TVelkar9 : public TVelkarMod8or9 {
-public:
+  public:
     explicit TVelkar9(const DeviceContext& context);
     std::string ClassName() const override { return "TVelkar9"; }
     std::string ResourceName() const override { return "VELKAR9"; }
 };
 
 class TVelkarIMP : public TVelkar {
-public:
+  public:
     explicit TVelkarIMP(const DeviceContext& context);
     std::string ClassName() const override { return "TVelkarIMP"; }
     std::string ResourceName() const override { return "VEL_IMP"; }
@@ -82,7 +82,7 @@ public:
 };
 
 class TBUKVelkar : public TVelkar {
-public:
+  public:
     explicit TBUKVelkar(const DeviceContext& context);
     std::string ClassName() const override { return "TBUKVelkar"; }
     std::string ResourceName() const override { return "VELKAR12"; }
