@@ -30,8 +30,7 @@ std::string TempPath() {
 static void BM_BuildRegistry(benchmark::State& state) {
     SilentMessages messages;
     DeviceRegistry registry(DeviceContext{&messages, nullptr});
-    for (auto _ : state)
-        benchmark::DoNotOptimize(registry.BuildDeviceRegistry());
+    for (auto _ : state) benchmark::DoNotOptimize(registry.BuildDeviceRegistry());
 }
 BENCHMARK(BM_BuildRegistry)->Unit(benchmark::kMicrosecond);
 
@@ -43,8 +42,7 @@ static void BM_SaveFrastovenA(benchmark::State& state) {
     model.LoadFactoryImage();
     model.FileName = TempPath();
     for (auto _ : state) {
-        if (model.SaveConfig() != 0)
-            state.SkipWithError("save failed");
+        if (model.SaveConfig() != 0) state.SkipWithError("save failed");
     }
     std::remove(model.FileName.c_str());
 }
@@ -74,11 +72,9 @@ BENCHMARK(BM_LoadFrastovenA)->Unit(benchmark::kMillisecond);
 
 static void BM_ParseFrastovenAText(benchmark::State& state) {
     config::ConfigurationFile file("unused.qcf");
-    for (unsigned a = 0x54; a <= 0x88D; ++a)
-        file.WriteInteger("MEMORY", config::ByteKey(a), 255);
+    for (unsigned a = 0x54; a <= 0x88D; ++a) file.WriteInteger("MEMORY", config::ByteKey(a), 255);
     const std::string text = file.Document().Serialize();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(config::IniDocument::Parse(text));
+    for (auto _ : state) benchmark::DoNotOptimize(config::IniDocument::Parse(text));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(BM_ParseFrastovenAText)->Unit(benchmark::kMicrosecond);

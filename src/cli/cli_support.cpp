@@ -43,8 +43,7 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::set<std::s
 
 std::optional<std::string> Arguments::value(const std::string& option) const {
     auto it = values_.find(option);
-    if (it == values_.end())
-        return std::nullopt;
+    if (it == values_.end()) return std::nullopt;
     return it->second;
 }
 
@@ -77,11 +76,9 @@ std::unique_ptr<Session> OpenDocument(const std::optional<std::string>& file,
         }
     }
     session->model = session->registry.At(session->position);
-    if (file)
-        session->model->FileName = *file;
+    if (file) session->model->FileName = *file;
     std::int32_t result = session->model->LoadFactoryImage();
-    if (result >= 0 && session->model->HasFile())
-        result = session->model->LoadConfig();
+    if (result >= 0 && session->model->HasFile()) result = session->model->LoadConfig();
     if (result < 0) {
         session->messages.Error("Файл " + session->model->FileName + " поврежден.\r" +
                                 "Загрузка невозможна.");
@@ -97,11 +94,9 @@ std::unique_ptr<Session> OpenDocument(const Arguments& args, int* exit_code) {
         return nullptr;
     }
     std::optional<std::string> file;
-    if (!new_model)
-        file = args.positional()[0];
+    if (!new_model) file = args.positional()[0];
     auto session = OpenDocument(file, new_model);
-    if (!session)
-        *exit_code = kExitFailed;
+    if (!session) *exit_code = kExitFailed;
     return session;
 }
 
@@ -111,8 +106,7 @@ bool SaveDocument(Session& session, const std::string& target) {
     bool moved = false;
     if (config::FileExists(target)) {
         if (over_own_file) {
-            if (!CopyToBackup(target, session.messages))
-                return false;
+            if (!CopyToBackup(target, session.messages)) return false;
         } else {
             moved = MoveToBackup(target, session.messages);
         }
@@ -120,8 +114,7 @@ bool SaveDocument(Session& session, const std::string& target) {
     const std::string previous = model.FileName;
     model.FileName = target;
     if (model.SaveConfig() < 0) {
-        if (moved)
-            RestoreFromBackup(target);
+        if (moved) RestoreFromBackup(target);
         model.FileName = previous;
         return false;
     }
@@ -130,16 +123,13 @@ bool SaveDocument(Session& session, const std::string& target) {
 }
 
 std::optional<unsigned long> ParseAddress(const std::string& text) {
-    if (text.empty())
-        return std::nullopt;
+    if (text.empty()) return std::nullopt;
     std::size_t used = 0;
     try {
         const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-        if (text[0] == '-' || text[0] == '+')
-            return std::nullopt;
+        if (text[0] == '-' || text[0] == '+') return std::nullopt;
         unsigned long v = std::stoul(hex ? text.substr(2) : text, &used, hex ? 16 : 10);
-        if (used != (hex ? text.size() - 2 : text.size()))
-            return std::nullopt;
+        if (used != (hex ? text.size() - 2 : text.size())) return std::nullopt;
         return v;
     } catch (const std::exception&) {
         return std::nullopt;

@@ -17,8 +17,7 @@ const std::vector<Command>& Commands() {
 }
 
 int RunModels(const std::vector<std::string>& args) {
-    if (!args.empty())
-        return UsageError("models: лишние параметры");
+    if (!args.empty()) return UsageError("models: лишние параметры");
     Session session;
     session.registry.BuildDeviceRegistry();
     for (int i = 0; i < session.registry.Count(); ++i) {
@@ -30,8 +29,7 @@ int RunModels(const std::vector<std::string>& args) {
 
 int RunNew(const std::vector<std::string>& raw) {
     Arguments args(raw, {"-o"}, {});
-    if (!args.ok())
-        return UsageError("new: " + args.error());
+    if (!args.ok()) return UsageError("new: " + args.error());
     if (args.positional().size() != 1 || !args.value("-o")) {
         return UsageError("new: нужно vertanum-cli new MODEL -o FILE");
     }
@@ -41,18 +39,15 @@ int RunNew(const std::vector<std::string>& raw) {
         return kExitFailed;
     }
     auto session = OpenDocument(std::nullopt, args.positional()[0]);
-    if (!session)
-        return kExitFailed;
+    if (!session) return kExitFailed;
     return SaveDocument(*session, out) ? kExitOk : kExitFailed;
 }
 
 namespace {
 
 const std::vector<std::uint8_t>* MemoryOf(const TDevices& model, const std::string& which) {
-    if (which == "flash")
-        return &model.FirmwareImage;
-    if (which == "eeprom")
-        return &model.EepromImage;
+    if (which == "flash") return &model.FirmwareImage;
+    if (which == "eeprom") return &model.EepromImage;
     return nullptr;
 }
 
@@ -60,27 +55,22 @@ const std::vector<std::uint8_t>* MemoryOf(const TDevices& model, const std::stri
 
 int RunDump(const std::vector<std::string>& raw) {
     Arguments args(raw, {"--new", "--memory", "--from", "--to"}, {});
-    if (!args.ok())
-        return UsageError("dump: " + args.error());
+    if (!args.ok()) return UsageError("dump: " + args.error());
     const auto memory = args.value("--memory");
     if (!memory || (*memory != "flash" && *memory != "eeprom")) {
         return UsageError("dump: нужно --memory flash или --memory eeprom");
     }
     std::optional<unsigned long> from = 0;
     std::optional<unsigned long> to;
-    if (auto f = args.value("--from"))
-        from = ParseAddress(*f);
+    if (auto f = args.value("--from")) from = ParseAddress(*f);
     if (auto t = args.value("--to")) {
         to = ParseAddress(*t);
-        if (!to)
-            return UsageError("dump: неверный адрес --to");
+        if (!to) return UsageError("dump: неверный адрес --to");
     }
-    if (!from)
-        return UsageError("dump: неверный адрес --from");
+    if (!from) return UsageError("dump: неверный адрес --from");
     int exit_code = kExitOk;
     auto session = OpenDocument(args, &exit_code);
-    if (!session)
-        return exit_code;
+    if (!session) return exit_code;
     const auto& image = *MemoryOf(*session->model, *memory);
     if (image.empty()) {
         std::cerr << "vertanum-cli: у модели " << session->model->Name << " нет памяти " << *memory
@@ -113,27 +103,21 @@ int RunDump(const std::vector<std::string>& raw) {
 
 int RunResave(const std::vector<std::string>& raw) {
     Arguments args(raw, {"-o"}, {});
-    if (!args.ok())
-        return UsageError("resave: " + args.error());
-    if (args.positional().size() != 1)
-        return UsageError("resave: нужно vertanum-cli resave FILE");
+    if (!args.ok()) return UsageError("resave: " + args.error());
+    if (args.positional().size() != 1) return UsageError("resave: нужно vertanum-cli resave FILE");
     const std::string file = args.positional()[0];
     auto session = OpenDocument(file, std::nullopt);
-    if (!session)
-        return kExitFailed;
+    if (!session) return kExitFailed;
     return SaveDocument(*session, args.value("-o").value_or(file)) ? kExitOk : kExitFailed;
 }
 
 int RunExportHex(const std::vector<std::string>& raw) {
     Arguments args(raw, {"--new", "--flash", "--eeprom"}, {});
-    if (!args.ok())
-        return UsageError("export-hex: " + args.error());
-    if (!args.value("--flash"))
-        return UsageError("export-hex: нужно --flash OUT");
+    if (!args.ok()) return UsageError("export-hex: " + args.error());
+    if (!args.value("--flash")) return UsageError("export-hex: нужно --flash OUT");
     int exit_code = kExitOk;
     auto session = OpenDocument(args, &exit_code);
-    if (!session)
-        return exit_code;
+    if (!session) return exit_code;
     const TDevices& model = *session->model;
     if (args.value("--eeprom") && model.EepromImage.empty()) {
         std::cerr << "vertanum-cli: у модели " << model.Name << " нет EEPROM\n";

@@ -32,8 +32,7 @@ int main(int argc, char** argv) {
     const std::string command = args[0];
     args.erase(args.begin());
     for (const auto& entry : vertanum::cli::Commands()) {
-        if (command == entry.name)
-            return entry.run(args);
+        if (command == entry.name) return entry.run(args);
     }
     std::cerr << "vertanum-cli: неизвестная команда \"" << command << "\"\n";
     Usage(std::cerr);

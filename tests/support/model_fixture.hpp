@@ -25,12 +25,10 @@ struct Models {
     // The model a file names, loaded from its factory data and the file.
     TDevices* Open(const std::string& path) {
         int position = registry.GetTypeDevicesOfFile(path);
-        if (position < 0)
-            return nullptr;
+        if (position < 0) return nullptr;
         TDevices& m = At(position);
         m.FileName = path;
-        if (m.LoadFactoryImage() < 0 || m.LoadConfig() < 0)
-            return nullptr;
+        if (m.LoadFactoryImage() < 0 || m.LoadConfig() < 0) return nullptr;
         return &m;
     }
 

@@ -13,8 +13,7 @@ namespace {
 
 std::string Quote(const std::string& word) {
     std::string out = "'";
-    for (char c : word)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (char c : word) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return out + "'";
 }
 
@@ -23,8 +22,7 @@ std::string Quote(const std::string& word) {
 CliResult RunCli(const std::vector<std::string>& args) {
     TempFolder dir;
     std::string command = Quote(VERTANUM_CLI);
-    for (const auto& a : args)
-        command += " " + Quote(a);
+    for (const auto& a : args) command += " " + Quote(a);
     command += " >" + Quote(dir.Path("out")) + " 2>" + Quote(dir.Path("err")) + " </dev/null";
     CliResult result;
     int status = std::system(command.c_str());

@@ -14,8 +14,7 @@ TempFolder::TempFolder() {
         (std::filesystem::temp_directory_path() / "vertanum-test-XXXXXX").string();
     std::vector<char> buf(pattern.begin(), pattern.end());
     buf.push_back('\0');
-    if (!mkdtemp(buf.data()))
-        throw std::runtime_error("mkdtemp failed");
+    if (!mkdtemp(buf.data())) throw std::runtime_error("mkdtemp failed");
     root_ = buf.data();
 }
 
@@ -51,8 +50,7 @@ std::string TempFolder::Listing() const {
         names.insert(e.path().filename().string());
     }
     std::string out;
-    for (const auto& n : names)
-        out += (out.empty() ? "" : " ") + n;
+    for (const auto& n : names) out += (out.empty() ? "" : " ") + n;
     return out;
 }
 

@@ -34,13 +34,11 @@ int main(int argc, char** argv) {
         out += "const unsigned char data" + std::to_string(entries.size()) + "[] = {";
         char buf[8];
         for (size_t k = 0; k < bytes.size(); ++k) {
-            if (k % 20 == 0)
-                out += "\n";
+            if (k % 20 == 0) out += "\n";
             std::snprintf(buf, sizeof buf, "%u,", static_cast<unsigned>(bytes[k]));
             out += buf;
         }
-        if (bytes.empty())
-            out += "0";
+        if (bytes.empty()) out += "0";
         out += "};\n";
         entries.emplace_back(name, bytes.size());
     }
@@ -49,8 +47,7 @@ int main(int argc, char** argv) {
         out += "    {\"" + entries[i].first + "\", data" + std::to_string(i) + ", " +
                std::to_string(entries[i].second) + "},\n";
     }
-    if (entries.empty())
-        out += "    {\"\", nullptr, 0},\n";
+    if (entries.empty()) out += "    {\"\", nullptr, 0},\n";
     out += "};\n}  // namespace\n\n";
     out += "std::span<const EmbeddedResource> EmbeddedTable() {\n";
     out += "    return {table, " + std::to_string(entries.size()) + "};\n}\n\n";
@@ -58,8 +55,7 @@ int main(int argc, char** argv) {
 
     std::ifstream old(argv[1], std::ios::binary);
     std::string previous((std::istreambuf_iterator<char>(old)), std::istreambuf_iterator<char>());
-    if (previous == out)
-        return 0;  // keep the timestamp so nothing rebuilds needlessly
+    if (previous == out) return 0;  // keep the timestamp so nothing rebuilds needlessly
     std::ofstream f(argv[1], std::ios::binary | std::ios::trunc);
     f << out;
     return f ? 0 : 1;

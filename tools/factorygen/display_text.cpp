@@ -20,18 +20,13 @@ constexpr std::uint8_t kLower[32] = {
 // The display byte of one Unicode character, 0x00 when the display has none.
 std::uint8_t DisplayCode(char32_t c) {
     if (c >= 0x20 && c <= 0x7D) {
-        if (c == U'\'' || c == U'@' || c == U'\\' || c == U'^' || c == U'`')
-            return 0x00;
+        if (c == U'\'' || c == U'@' || c == U'\\' || c == U'^' || c == U'`') return 0x00;
         return static_cast<std::uint8_t>(c);
     }
-    if (c >= U'А' && c <= U'Я')
-        return kUpper[c - U'А'];
-    if (c >= U'а' && c <= U'я')
-        return kLower[c - U'а'];
-    if (c == U'Ё')
-        return 0xA2;
-    if (c == U'ё')
-        return 0xB5;
+    if (c >= U'А' && c <= U'Я') return kUpper[c - U'А'];
+    if (c >= U'а' && c <= U'я') return kLower[c - U'а'];
+    if (c == U'Ё') return 0xA2;
+    if (c == U'ё') return 0xB5;
     return 0x00;
 }
 

@@ -17,8 +17,7 @@ std::vector<std::uint8_t> StandInCode(Chip chip) {
 
 std::uint32_t Seed(const std::string& name) {
     std::uint32_t h = 2166136261u;  // FNV-1a
-    for (unsigned char c : name)
-        h = (h ^ c) * 16777619u;
+    for (unsigned char c : name) h = (h ^ c) * 16777619u;
     return h ? h : 1u;
 }
 
@@ -75,8 +74,7 @@ std::vector<std::uint8_t> Build(const ResourceSpec& spec) {
     if (spec.kind == ResourceSpec::Kind::Program) {
         auto code = StandInCode(spec.chip);
         code_size = code.size();
-        if (code_size > out.size())
-            throw std::logic_error(spec.name + ": too small for code");
+        if (code_size > out.size()) throw std::logic_error(spec.name + ": too small for code");
         std::copy(code.begin(), code.end(), out.begin());
         std::uint32_t x = Seed(spec.name);
         for (std::size_t i = code_size; i < out.size(); ++i) {

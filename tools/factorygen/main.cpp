@@ -27,8 +27,7 @@ const Family kFamilies[] = {
 std::vector<ResourceSpec> Resources(const std::string& only) {
     std::vector<ResourceSpec> all;
     for (const auto& family : kFamilies) {
-        if (!only.empty() && only != family.name)
-            continue;
+        if (!only.empty() && only != family.name) continue;
         auto specs = family.resources();
         all.insert(all.end(), specs.begin(), specs.end());
     }

@@ -21,8 +21,7 @@ std::optional<std::int32_t> ParseProfileInteger(std::string_view t) {
         base = 16;
         t.remove_prefix(1);
     }
-    if (t.empty())
-        return std::nullopt;
+    if (t.empty()) return std::nullopt;
     std::uint64_t value = 0;
     for (char c : t) {
         unsigned digit;
@@ -36,15 +35,12 @@ std::optional<std::int32_t> ParseProfileInteger(std::string_view t) {
             return std::nullopt;
         }
         value = value * base + digit;
-        if (value > 0xFFFFFFFFull)
-            return std::nullopt;
+        if (value > 0xFFFFFFFFull) return std::nullopt;
     }
     // Hexadecimal may spell the full 32 bits (0xFFFFFFFF is -1); decimal must fit a signed int.
-    if (base == 10 && value > (negative ? 0x80000000ull : 0x7FFFFFFFull))
-        return std::nullopt;
+    if (base == 10 && value > (negative ? 0x80000000ull : 0x7FFFFFFFull)) return std::nullopt;
     auto bits = static_cast<std::uint32_t>(value);
-    if (negative)
-        bits = ~bits + 1u;
+    if (negative) bits = ~bits + 1u;
     return static_cast<std::int32_t>(bits);
 }
 
@@ -61,11 +57,9 @@ std::string WordKey(unsigned word_address) {
 std::optional<ConfigurationFile> ConfigurationFile::Open(const std::string& path,
                                                          FileError* error) {
     ConfigurationFile file(path);
-    if (!FileExists(path))
-        return file;
+    if (!FileExists(path)) return file;
     auto bytes = ReadWholeFile(path, kMaxConfigFileSize, error);
-    if (!bytes)
-        return std::nullopt;
+    if (!bytes) return std::nullopt;
     file.doc_ = IniDocument::Parse(*bytes);
     return file;
 }
@@ -73,16 +67,14 @@ std::optional<ConfigurationFile> ConfigurationFile::Open(const std::string& path
 std::string ConfigurationFile::ReadString(std::string_view section, std::string_view key,
                                           std::string_view fallback) const {
     auto value = doc_.Get(text::Utf8ToCp1251OrThrow(section), text::Utf8ToCp1251OrThrow(key));
-    if (!value)
-        return std::string(fallback);
+    if (!value) return std::string(fallback);
     return text::Cp1251ToUtf8(*value);
 }
 
 std::int32_t ConfigurationFile::ReadInteger(std::string_view section, std::string_view key,
                                             std::int32_t fallback) const {
     auto value = doc_.Get(text::Utf8ToCp1251OrThrow(section), text::Utf8ToCp1251OrThrow(key));
-    if (!value)
-        return fallback;
+    if (!value) return fallback;
     return ParseProfileInteger(*value).value_or(fallback);
 }
 

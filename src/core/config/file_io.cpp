@@ -15,10 +15,8 @@ namespace {
 
 std::string Folder(const std::string& path) {
     auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
     return path.substr(0, slash);
 }
 
@@ -26,8 +24,7 @@ std::string Folder(const std::string& path) {
 // exist yet.
 std::string ResolveTarget(const std::string& path) {
     char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved))
-        return resolved;
+    if (::realpath(path.c_str(), resolved)) return resolved;
     return path;
 }
 
@@ -36,8 +33,7 @@ bool WriteAll(int fd, const std::string& bytes) {
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             return false;
         }
         done += static_cast<std::size_t>(n);
@@ -46,8 +42,7 @@ bool WriteAll(int fd, const std::string& bytes) {
 }
 
 void Fail(FileError* error, const std::string& what, int error_number) {
-    if (error)
-        error->message = what + ": " + DescribeErrno(error_number);
+    if (error) error->message = what + ": " + DescribeErrno(error_number);
 }
 
 }  // namespace
@@ -101,8 +96,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
     }
     if (static_cast<std::size_t>(st.st_size) > max_size) {
         ::close(fd);
-        if (error)
-            error->message = "Файл " + path + " слишком велик для файла конфигурации.";
+        if (error) error->message = "Файл " + path + " слишком велик для файла конфигурации.";
         return std::nullopt;
     }
     std::string bytes;
@@ -110,20 +104,17 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
     for (;;) {
         ssize_t n = ::read(fd, buffer.data(), buffer.size());
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             int e = errno;
             ::close(fd);
             Fail(error, "Невозможно прочитать файл " + path, e);
             return std::nullopt;
         }
-        if (n == 0)
-            break;
+        if (n == 0) break;
         bytes.append(buffer.data(), static_cast<std::size_t>(n));
         if (bytes.size() > max_size) {
             ::close(fd);
-            if (error)
-                error->message = "Файл " + path + " слишком велик для файла конфигурации.";
+            if (error) error->message = "Файл " + path + " слишком велик для файла конфигурации.";
             return std::nullopt;
         }
     }
@@ -159,12 +150,9 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, File
         ::umask(mask);
         mode = 0666 & ~mask;
     }
-    if (::fchmod(fd, mode) != 0)
-        return abandon(errno);
-    if (!WriteAll(fd, bytes))
-        return abandon(errno);
-    if (::fsync(fd) != 0)
-        return abandon(errno);
+    if (::fchmod(fd, mode) != 0) return abandon(errno);
+    if (!WriteAll(fd, bytes)) return abandon(errno);
+    if (::fsync(fd) != 0) return abandon(errno);
     if (::close(fd) != 0) {
         int e = errno;
         ::unlink(temp.c_str());
@@ -188,8 +176,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, File
 
 bool CopyFileAtomically(const std::string& from, const std::string& to, FileError* error) {
     auto bytes = ReadWholeFile(from, static_cast<std::size_t>(1) << 30, error);
-    if (!bytes)
-        return false;
+    if (!bytes) return false;
     return WriteFileAtomically(to, *bytes, error);
 }
 

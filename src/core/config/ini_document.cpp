@@ -8,21 +8,17 @@ bool IsBlank(char c) {
 }
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
     return s;
 }
 
 // The name of a section header line, or nothing when the line is not a header.
 std::optional<std::string_view> HeaderName(std::string_view line) {
     auto t = Trim(line);
-    if (t.empty() || t.front() != '[')
-        return std::nullopt;
+    if (t.empty() || t.front() != '[') return std::nullopt;
     auto close = t.find(']');
-    if (close == std::string_view::npos)
-        return std::nullopt;
+    if (close == std::string_view::npos) return std::nullopt;
     return Trim(t.substr(1, close - 1));
 }
 
@@ -33,14 +29,11 @@ struct Entry {
 
 std::optional<Entry> ParseEntry(std::string_view line) {
     auto t = Trim(line);
-    if (t.empty() || t.front() == ';')
-        return std::nullopt;
+    if (t.empty() || t.front() == ';') return std::nullopt;
     auto eq = t.find('=');
-    if (eq == std::string_view::npos)
-        return std::nullopt;
+    if (eq == std::string_view::npos) return std::nullopt;
     auto key = Trim(t.substr(0, eq));
-    if (key.empty())
-        return std::nullopt;
+    if (key.empty()) return std::nullopt;
     auto value = Trim(t.substr(eq + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
@@ -117,8 +110,7 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
                 (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1;
             line.ending = bytes.substr(end, len);
             pos = end + len;
-            if (doc.ending_.empty())
-                doc.ending_ = line.ending;
+            if (doc.ending_.empty()) doc.ending_ = line.ending;
         }
 
         if (auto name = HeaderName(line.text)) {
@@ -152,11 +144,9 @@ bool IniDocument::HasSection(std::string_view section) const {
 
 std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
     const Section* s = FindSection(FoldCase(section));
-    if (!s)
-        return std::nullopt;
+    if (!s) return std::nullopt;
     auto it = s->keys.find(FoldCase(key));
-    if (it == s->keys.end())
-        return std::nullopt;
+    if (it == s->keys.end()) return std::nullopt;
     return std::string(ParseEntry(s->body[it->second].text)->value);
 }
 
@@ -168,8 +158,7 @@ void IniDocument::EnsureLastLineEnded() {
     } else if (!prologue_.empty()) {
         last = &prologue_.back();
     }
-    if (last && last->ending.empty())
-        last->ending = Ending();
+    if (last && last->ending.empty()) last->ending = Ending();
 }
 
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -198,8 +187,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     }
     // Lines after the last entry are blanks, comments or stray text; the new key goes before
     // them, so no stored index moves.
-    if (s.entries_end == 0 && s.header.ending.empty())
-        s.header.ending = Ending();
+    if (s.entries_end == 0 && s.header.ending.empty()) s.header.ending = Ending();
     if (s.entries_end > 0 && s.body[s.entries_end - 1].ending.empty()) {
         s.body[s.entries_end - 1].ending = Ending();
     }
@@ -212,12 +200,10 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
 std::string IniDocument::Serialize() const {
     std::string out = bom_;
     auto put = [&out](const Line& l) { out.append(l.text).append(l.ending); };
-    for (const auto& l : prologue_)
-        put(l);
+    for (const auto& l : prologue_) put(l);
     for (const auto& s : sections_) {
         put(s.header);
-        for (const auto& l : s.body)
-            put(l);
+        for (const auto& l : s.body) put(l);
     }
     return out;
 }

@@ -6,11 +6,9 @@ namespace vertanum {
 
 std::int32_t StrToInt(std::string_view text) {
     std::string_view t = text;
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
-        t.remove_prefix(1);
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
     auto value = config::ParseProfileInteger(t);
-    if (!value)
-        throw ConversionError(text);
+    if (!value) throw ConversionError(text);
     return *value;
 }
 

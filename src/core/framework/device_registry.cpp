@@ -17,16 +17,14 @@ int DeviceRegistry::BuildDeviceRegistry() {
 }
 
 TDevices* DeviceRegistry::At(int position) const {
-    if (position < 0 || position >= Count())
-        return nullptr;
+    if (position < 0 || position >= Count()) return nullptr;
     return models_[static_cast<std::size_t>(position)].get();
 }
 
 int DeviceRegistry::IsOpened() const {
     int found = -1;
     for (int i = 0; i < Count(); ++i) {
-        if (models_[static_cast<std::size_t>(i)]->Opened)
-            found = i;
+        if (models_[static_cast<std::size_t>(i)]->Opened) found = i;
     }
     return found;
 }
@@ -38,8 +36,7 @@ int DeviceRegistry::GetTypeDevicesOfFile(const std::string& path) const {
         type = file->ReadString(config::kDevicesSection, "Type", "NonType");
     }
     for (int i = 0; i < Count(); ++i) {
-        if (models_[static_cast<std::size_t>(i)]->ClassName() == type)
-            return i;
+        if (models_[static_cast<std::size_t>(i)]->ClassName() == type) return i;
     }
     return -1;
 }
@@ -52,8 +49,7 @@ int DeviceRegistry::Find(const std::string& model) const {
     }
     for (int i = 0; i < Count(); ++i) {
         const auto& m = *models_[static_cast<std::size_t>(i)];
-        if (m.ClassName() == model || m.Name == model)
-            return i;
+        if (m.ClassName() == model || m.Name == model) return i;
     }
     return -1;
 }

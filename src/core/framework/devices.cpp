@@ -45,15 +45,13 @@ bool TDevices::LoadResource(const std::string& resource_name, std::vector<std::u
     }
     if (!found.resource) {
         std::string text = failure_message;
-        if (!found.error.empty())
-            text += "\r" + found.error;
+        if (!found.error.empty()) text += "\r" + found.error;
         messages().Error(text);
         return false;
     }
     const auto& bytes = found.resource->bytes;
     std::copy_n(bytes.begin(), std::min(bytes.size(), image.size()), image.begin());
-    if (origin)
-        *origin = found.resource->origin;
+    if (origin) *origin = found.resource->origin;
     return true;
 }
 
@@ -72,8 +70,7 @@ std::int32_t TDevices::LoadEepromAndProgram(const std::string& eeprom_resource,
 std::optional<config::ConfigurationFile> TDevices::OpenConfigForLoad() {
     config::FileError error;
     auto file = config::ConfigurationFile::Open(FileName, &error);
-    if (!file)
-        messages().Error(error.message);
+    if (!file) messages().Error(error.message);
     return file;
 }
 

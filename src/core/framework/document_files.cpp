@@ -10,8 +10,7 @@ std::string BackupPathFor(const std::string& path) {
     const auto slash = path.rfind('/');
     const std::size_t name_start = slash == std::string::npos ? 0 : slash + 1;
     const auto dot = path.rfind('.');
-    if (dot == std::string::npos || dot < name_start)
-        return path + ".BAK";
+    if (dot == std::string::npos || dot < name_start) return path + ".BAK";
     return path.substr(0, dot) + ".BAK";
 }
 

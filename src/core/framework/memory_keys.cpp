@@ -15,8 +15,7 @@ void ReadMemoryKeys(const config::ConfigurationFile& file, KeyForm form,
                     std::optional<std::uint8_t> fallback) {
     for (unsigned address : addresses) {
         const std::size_t offset = MemoryKeyOffset(form, address);
-        if (offset >= image.size())
-            continue;
+        if (offset >= image.size()) continue;
         image[offset] = file.ReadByte(config::kMemorySection, MemoryKeyName(form, address),
                                       fallback.value_or(image[offset]));
     }
@@ -27,8 +26,7 @@ void WriteMemoryKeys(config::ConfigurationFile& file, KeyForm form,
                      const std::vector<std::uint8_t>& image) {
     for (unsigned address : addresses) {
         const std::size_t offset = MemoryKeyOffset(form, address);
-        if (offset >= image.size())
-            continue;
+        if (offset >= image.size()) continue;
         file.WriteInteger(config::kMemorySection, MemoryKeyName(form, address), image[offset]);
     }
 }
@@ -40,8 +38,7 @@ std::vector<unsigned> AddressRange(unsigned first, unsigned last) {
 }
 
 void AppendRange(std::vector<unsigned>& addresses, unsigned first, unsigned last) {
-    for (unsigned a = first; a <= last; ++a)
-        addresses.push_back(a);
+    for (unsigned a = first; a <= last; ++a) addresses.push_back(a);
 }
 
 }  // namespace vertanum

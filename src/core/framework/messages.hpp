@@ -38,14 +38,12 @@ class RecordingMessages : public Messages {
   public:
     MessageAnswer Show(const MessageBox& box) override {
         shown.push_back(box);
-        if (next_answer_ < answers.size())
-            return answers[next_answer_++];
+        if (next_answer_ < answers.size()) return answers[next_answer_++];
         return box.default_answer;
     }
     std::vector<std::string> Texts() const {
         std::vector<std::string> out;
-        for (const auto& b : shown)
-            out.push_back(b.text);
+        for (const auto& b : shown) out.push_back(b.text);
         return out;
     }
 
@@ -60,8 +58,7 @@ class RecordingMessages : public Messages {
 inline std::string MessageLines(std::string_view text) {
     std::string out(text);
     for (char& c : out) {
-        if (c == '\r')
-            c = '\n';
+        if (c == '\r') c = '\n';
     }
     return out;
 }

@@ -11,8 +11,7 @@ std::int32_t BcdToBinary(std::uint16_t word) {
     std::snprintf(digits, sizeof digits, "%04X", word);
     std::int32_t value = 0;
     for (int i = 0; i < 4; ++i) {
-        if (digits[i] < '0' || digits[i] > '9')
-            throw ConversionError(digits);
+        if (digits[i] < '0' || digits[i] > '9') throw ConversionError(digits);
         value = value * 10 + (digits[i] - '0');
     }
     return value;

@@ -51,8 +51,8 @@ std::string WriteIntelHex(const std::vector<std::uint8_t>& bytes) {
 }
 
 std::optional<std::vector<std::uint8_t>> ReadIntelHex(std::string_view text, std::string* error) {
-    auto fail = [&](std::size_t line, const std::string& why)
-        -> std::optional<std::vector<std::uint8_t>> {
+    auto fail = [&](std::size_t line,
+                    const std::string& why) -> std::optional<std::vector<std::uint8_t>> {
         if (error) *error = "строка " + std::to_string(line) + " файла Intel HEX: " + why;
         return std::nullopt;
     };
@@ -97,7 +97,9 @@ std::optional<std::vector<std::uint8_t>> ReadIntelHex(std::string_view text, std
                 for (std::size_t i = 0; i < count; ++i) image[start + i] = rec[4 + i];
                 break;
             }
-            case 0x01: ended = true; break;
+            case 0x01:
+                ended = true;
+                break;
             case 0x02:
                 if (count != 2) return fail(line_number, "неверная запись адреса");
                 base = ((static_cast<std::uint32_t>(rec[4]) << 8) | rec[5]) << 4;
@@ -107,8 +109,10 @@ std::optional<std::vector<std::uint8_t>> ReadIntelHex(std::string_view text, std
                 base = ((static_cast<std::uint32_t>(rec[4]) << 8) | rec[5]) << 16;
                 break;
             case 0x03:
-            case 0x05: break;  // start addresses mean nothing to a memory image
-            default: return fail(line_number, "неизвестный тип записи");
+            case 0x05:
+                break;  // start addresses mean nothing to a memory image
+            default:
+                return fail(line_number, "неизвестный тип записи");
         }
     }
     if (!ended) return fail(line_number, "нет записи конца файла");

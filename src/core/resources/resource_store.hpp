@@ -30,7 +30,7 @@ struct ResourceLookup {
 // resources built into the program. A user's file that exists but cannot be read is an error,
 // never silently replaced by the built-in data.
 class ResourceStore {
-public:
+  public:
     // `user_folder` empty: only the built-in resources.
     explicit ResourceStore(std::string user_folder = DefaultUserFolder());
 
@@ -45,7 +45,7 @@ public:
 
     const std::string& UserFolder() const { return user_folder_; }
 
-private:
+  private:
     std::string user_folder_;
 };
 

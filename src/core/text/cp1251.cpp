@@ -46,20 +46,17 @@ char32_t Cp1251CodePoint(unsigned char byte) {
 }
 
 std::optional<unsigned char> Cp1251ByteOf(char32_t cp) {
-    if (cp < 0x80)
-        return static_cast<unsigned char>(cp);
+    if (cp < 0x80) return static_cast<unsigned char>(cp);
     const auto& table = ReverseTable();
     auto it = table.find(cp);
-    if (it == table.end())
-        return std::nullopt;
+    if (it == table.end()) return std::nullopt;
     return it->second;
 }
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() * 2);
-    for (char c : bytes)
-        AppendUtf8(out, Cp1251CodePoint(static_cast<unsigned char>(c)));
+    for (char c : bytes) AppendUtf8(out, Cp1251CodePoint(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -68,8 +65,7 @@ Cp1251Encoding Utf8ToCp1251(std::string_view utf8) {
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
         auto cp = NextCodePoint(utf8, pos);
-        if (!cp)
-            return {std::nullopt, "Текст содержит испорченные символы (не UTF-8)."};
+        if (!cp) return {std::nullopt, "Текст содержит испорченные символы (не UTF-8)."};
         auto byte = Cp1251ByteOf(*cp);
         if (!byte) {
             return {std::nullopt, "Символ " + DescribeCodePoint(*cp) +
@@ -82,8 +78,7 @@ Cp1251Encoding Utf8ToCp1251(std::string_view utf8) {
 
 std::string Utf8ToCp1251OrThrow(std::string_view utf8) {
     auto encoded = Utf8ToCp1251(utf8);
-    if (!encoded.bytes)
-        throw std::invalid_argument(encoded.error);
+    if (!encoded.bytes) throw std::invalid_argument(encoded.error);
     return std::move(*encoded.bytes);
 }
 

@@ -65,8 +65,7 @@ std::optional<std::u32string> DecodeUtf8(std::string_view utf8) {
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
         auto cp = NextCodePoint(utf8, pos);
-        if (!cp)
-            return std::nullopt;
+        if (!cp) return std::nullopt;
         out += *cp;
     }
     return out;
@@ -75,8 +74,7 @@ std::optional<std::u32string> DecodeUtf8(std::string_view utf8) {
 std::string DescribeCodePoint(char32_t cp) {
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
-    if (cp < 0x20 || cp == 0x7F)
-        return code;
+    if (cp < 0x20 || cp == 0x7F) return code;
     std::string out = "«";
     AppendUtf8(out, cp);
     out += "» (";

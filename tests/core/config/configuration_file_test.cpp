@@ -36,8 +36,7 @@ TEST(ProfileInteger, ReadsNumbersAsTheProgramAlwaysHas) {
         {"0x100000000", std::nullopt},
         {"99999999999999999999", std::nullopt},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ParseProfileInteger(c.text), c.value) << c.text;
+    for (const auto& c : cases) EXPECT_EQ(ParseProfileInteger(c.text), c.value) << c.text;
 }
 
 TEST(ConfigurationFile, BytesKeepTheLowEightBitsOrTakeTheDefault) {
@@ -53,8 +52,7 @@ TEST(ConfigurationFile, BytesKeepTheLowEightBitsOrTakeTheDefault) {
         std::uint8_t value;
     } cases[] = {{"$0000", 31},  {"$0001", 31}, {"$0002", 7}, {"$0003", 44},
                  {"$0004", 255}, {"$0005", 7},  {"$0006", 7}};
-    for (const auto& c : cases)
-        EXPECT_EQ(file->ReadByte("MEMORY", c.key, 7), c.value) << c.key;
+    for (const auto& c : cases) EXPECT_EQ(file->ReadByte("MEMORY", c.key, 7), c.value) << c.key;
 }
 
 TEST(ConfigurationFile, KeysAreSpelledAsTheFilesHaveThem) {
@@ -127,8 +125,7 @@ TEST(ConfigurationFile, ASaveThatRunsOutOfSpaceLeavesTheOldFileWhole) {
     FileError error;
     auto file = ConfigurationFile::Open(path, &error);
     ASSERT_TRUE(file);
-    for (unsigned a = 0; a < 2000; ++a)
-        file->WriteInteger("MEMORY", ByteKey(a), 255);
+    for (unsigned a = 0; a < 2000; ++a) file->WriteInteger("MEMORY", ByteKey(a), 255);
     {
         FileSizeLimit limit(512);
         EXPECT_FALSE(file->Save(&error));

@@ -31,8 +31,7 @@ TEST(IniDocument, ReadsWhatTheWindowsProfileFunctionsAndPeopleWrite) {
         {"DEVICES", "Type", "TKRV"},        // last line without a line end
         {"DEVICES", "Name", std::nullopt}, {"NOSUCH", "Type", std::nullopt},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(doc.Get(c.section, c.key), c.value) << c.key;
+    for (const auto& c : cases) EXPECT_EQ(doc.Get(c.section, c.key), c.value) << c.key;
 }
 
 TEST(IniDocument, MatchesCyrillicNamesWithoutRegardToCase) {

@@ -50,8 +50,7 @@ struct ScratchFolder {
     }
     ~ScratchFolder() {
         std::error_code ignored;
-        if (!path.empty())
-            std::filesystem::remove_all(path, ignored);
+        if (!path.empty()) std::filesystem::remove_all(path, ignored);
     }
     std::string Write(const std::string& name, const std::string& text) const {
         const std::string file = path + "/" + name;

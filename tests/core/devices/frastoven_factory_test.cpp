@@ -41,15 +41,13 @@ struct NewDocument {
 
 Bytes Concat(std::initializer_list<Bytes> parts) {
     Bytes out;
-    for (const auto& p : parts)
-        out.insert(out.end(), p.begin(), p.end());
+    for (const auto& p : parts) out.insert(out.end(), p.begin(), p.end());
     return out;
 }
 
 Bytes Times(std::size_t count, const Bytes& field) {
     Bytes out;
-    for (std::size_t i = 0; i < count; ++i)
-        out.insert(out.end(), field.begin(), field.end());
+    for (std::size_t i = 0; i < count; ++i) out.insert(out.end(), field.begin(), field.end());
     return out;
 }
 

@@ -17,8 +17,7 @@ namespace {
 std::vector<std::string> MemoryKeys(const std::string& text) {
     std::vector<std::string> keys;
     auto at = text.find("[MEMORY]");
-    if (at == std::string::npos)
-        return keys;
+    if (at == std::string::npos) return keys;
     std::regex line(R"(([^\r\n=]+)=)");
     auto rest = text.substr(at);
     for (std::sregex_iterator it(rest.begin(), rest.end(), line), end; it != end; ++it) {
@@ -36,10 +35,8 @@ std::string Hex4(unsigned a) {
 // Changes every byte the file stores, so a round trip shows each one.
 void Scramble(TDevices& m) {
     unsigned x = 7;
-    for (auto& b : m.FirmwareImage)
-        b = static_cast<std::uint8_t>(x = x * 1103515245u + 12345u);
-    for (auto& b : m.EepromImage)
-        b = static_cast<std::uint8_t>(x = x * 1103515245u + 12345u);
+    for (auto& b : m.FirmwareImage) b = static_cast<std::uint8_t>(x = x * 1103515245u + 12345u);
+    for (auto& b : m.EepromImage) b = static_cast<std::uint8_t>(x = x * 1103515245u + 12345u);
 }
 
 }  // namespace
@@ -51,8 +48,7 @@ TEST(ModelFiles, EveryModelRoundTripsThroughItsFile) {
         TDevices& m = models.New(position);
         ASSERT_TRUE(models.messages.shown.empty()) << m.Name;
         Scramble(m);
-        if (auto* d = dynamic_cast<TDorimen*>(&m))
-            d->DetectorsApollo = 1;
+        if (auto* d = dynamic_cast<TDorimen*>(&m)) d->DetectorsApollo = 1;
         m.FileName = dir.Path(m.Name + ".qcf");
         ASSERT_EQ(m.SaveConfig(), 0) << m.Name;
 
@@ -70,8 +66,7 @@ TEST(ModelFiles, EveryModelRoundTripsThroughItsFile) {
         const std::string text = dir.Read(m.Name + ".qcf");
         std::set<std::size_t> stored;
         for (const auto& key : MemoryKeys(text)) {
-            if (key[0] != '$')
-                continue;
+            if (key[0] != '$') continue;
             auto a = std::stoul(key.substr(1, 4), nullptr, 16);
             stored.insert(key.ends_with("*2") ? 2 * a : a);
         }
@@ -81,8 +76,7 @@ TEST(ModelFiles, EveryModelRoundTripsThroughItsFile) {
         const auto& original = in_eeprom ? fresh.EepromImage : fresh.FirmwareImage;
         for (std::size_t i = 0; i < loaded.size(); ++i) {
             const bool is_option_byte = m.ClassName().starts_with("TDorimen") && i == 0x98;
-            if (is_option_byte)
-                continue;  // carries single bits only; checked on its own
+            if (is_option_byte) continue;  // carries single bits only; checked on its own
             ASSERT_EQ(loaded[i], stored.count(i) ? saved[i] : original[i])
                 << m.Name << " byte " << i;
         }
@@ -111,8 +105,7 @@ TEST(ModelFiles, FilesStartWithNameAndTypeAndKeepTheirKeysInOrder) {
         const auto text = save(7);
         EXPECT_TRUE(text.starts_with("[DEVICES]\r\nName=KRV\r\nType=TKRV\r\n\r\n[MEMORY]\r\n"));
         std::vector<std::string> expected = {"$00FE", "$00FF"};
-        for (unsigned a = 0; a <= 0xF3; ++a)
-            expected.push_back(Hex4(a));
+        for (unsigned a = 0; a <= 0xF3; ++a) expected.push_back(Hex4(a));
         expected.push_back("$00F7");
         expected.push_back("$00F6");
         EXPECT_EQ(MemoryKeys(text), expected);
@@ -287,8 +280,7 @@ TEST(ModelFiles, DorimenReadsTheApolloBytesButNeverWritesThem) {
 TEST(ModelFiles, ADamagedFileLoadsWhatItCanAndNeverCrashes) {
     TempFolder dir;
     std::string junk = "[DEVICES]\r\nType=TFrastovenA\r\n[MEMORY]\r\n";
-    for (int i = 0; i < 5000; ++i)
-        junk += std::string(1, static_cast<char>(i * 37)) + "=\xFF\r";
+    for (int i = 0; i < 5000; ++i) junk += std::string(1, static_cast<char>(i * 37)) + "=\xFF\r";
     junk += "$0054=17\r\n$0055=zz\r\n$0056";
     const auto path = dir.Write("junk.qcf", junk);
     Models models;

@@ -79,10 +79,8 @@ TEST(Registry, AFreshModelIsANewModifiedDocumentWithZeroImages) {
         EXPECT_EQ(m.FileName, "default.xxx");
         EXPECT_TRUE(m.Modified);
         EXPECT_FALSE(m.Opened);
-        for (auto b : m.FirmwareImage)
-            ASSERT_EQ(b, 0) << m.Name;
-        for (auto b : m.EepromImage)
-            ASSERT_EQ(b, 0) << m.Name;
+        for (auto b : m.FirmwareImage) ASSERT_EQ(b, 0) << m.Name;
+        for (auto b : m.EepromImage) ASSERT_EQ(b, 0) << m.Name;
     }
 }
 

@@ -32,8 +32,7 @@ constexpr int kVelkarIMP = 14;
 constexpr int kBUKVelkar = 22;
 
 void Put(Expected& e, unsigned address, const Bytes& bytes) {
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        e[address + static_cast<unsigned>(i)] = bytes[i];
+    for (std::size_t i = 0; i < bytes.size(); ++i) e[address + static_cast<unsigned>(i)] = bytes[i];
 }
 
 Bytes Times(std::size_t count, std::uint8_t value) {
@@ -81,8 +80,7 @@ Expected VelkarImpValues() {
         {0x2E80, 0x80}, {0x2E82, 0x40}, {0x2E84, 0x20}, {0x2E86, 0x10},
         {0x2E88, 0x30}, {0x2E8A, 0xC0}, {0x2E8C, 0xF0}, {0x2EC0, 0x40},
         {0x2EC2, 0x40}, {0x2EC4, 0x20}, {0x2EC8, 0x10}, {0x2ECA, 0xF0}};
-    for (const auto& [address, value] : partitions)
-        e[address] = value;
+    for (const auto& [address, value] : partitions) e[address] = value;
     Put(e, 0x2F08, {0x08, 0x09, 0x0A, 0x0B});
     Put(e, 0x2F28, Times(9, 0x05));
     e[0x2F38] = 0xFF;
@@ -227,8 +225,7 @@ TEST_F(VelkarFactory, ChannelTwoShowsTheFactoryDevices) {
     };
     const auto range = [](unsigned first, unsigned last) {
         std::set<unsigned> s;
-        for (unsigned n = first; n <= last; ++n)
-            s.insert(n);
+        for (unsigned n = first; n <= last; ++n) s.insert(n);
         return s;
     };
     auto mod8a = range(1, 15);

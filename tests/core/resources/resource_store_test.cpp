@@ -13,8 +13,7 @@ using vertanum::testing::TempFolder;
 
 TEST(IntelHex, RoundTripsAnImageAcrossA64KBoundary) {
     std::vector<std::uint8_t> image(70000);
-    for (std::size_t i = 0; i < image.size(); ++i)
-        image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i * 7 + 3);
     const std::string hex = WriteIntelHex(image);
     EXPECT_TRUE(hex.starts_with(":10000000"));
     EXPECT_NE(hex.find(":020000040001F9\r\n"), std::string::npos);

@@ -6,8 +6,7 @@ using namespace vertanum::text;
 
 TEST(Cp1251, EveryByteSurvivesARoundTripThroughUtf8) {
     std::string all;
-    for (int b = 0; b < 256; ++b)
-        all += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
     const std::string utf8 = Cp1251ToUtf8(all);
     auto back = Utf8ToCp1251(utf8);
     ASSERT_TRUE(back.bytes.has_value()) << back.error;

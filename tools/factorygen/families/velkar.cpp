@@ -30,16 +30,14 @@ Patch ClearedBlock(std::size_t size) {
 Patch DevicesPresent(std::initializer_list<std::pair<unsigned, unsigned>> present) {
     std::vector<std::uint8_t> bytes(31, 0x00);
     for (const auto& [first, last] : present) {
-        for (unsigned n = first; n <= last; ++n)
-            bytes[n - 1] = static_cast<std::uint8_t>(n);
+        for (unsigned n = first; n <= last; ++n) bytes[n - 1] = static_cast<std::uint8_t>(n);
     }
     return At(0x2F01, std::move(bytes));
 }
 
 std::vector<Patch> Joined(std::initializer_list<std::vector<Patch>> groups) {
     std::vector<Patch> all;
-    for (const auto& group : groups)
-        all.insert(all.end(), group.begin(), group.end());
+    for (const auto& group : groups) all.insert(all.end(), group.begin(), group.end());
     return all;
 }
 

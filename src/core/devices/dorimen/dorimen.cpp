@@ -40,8 +40,7 @@ void TDorimen::ReadOptionBits(const config::ConfigurationFile& file) {
 
 std::int32_t TDorimen::LoadConfig() {
     auto file = OpenConfigForLoad();
-    if (!file)
-        return kConfigUnreadable;
+    if (!file) return kConfigUnreadable;
     ReadNameBack(*file);
     DetectorsApollo = static_cast<std::uint8_t>(
         file->ReadInteger(config::kDevicesSection, "DetectorsApollo", 0) & 0xFF);
@@ -74,8 +73,7 @@ const std::vector<unsigned>& TDorimen34::KeyWords() const {
 
 std::int32_t TDorimen34::LoadConfig() {
     auto file = OpenConfigForLoad();
-    if (!file)
-        return kConfigUnreadable;
+    if (!file) return kConfigUnreadable;
     ReadNameBack(*file);
     ReadMemoryKeys(*file, KeyForm::Word, KeyWords(), FirmwareImage, std::nullopt);
     ReadOptionBits(*file);
@@ -104,8 +102,7 @@ const std::vector<unsigned>& TDorimenTech::KeyWords() const {
 
 std::int32_t TDorimenTech::LoadConfig() {
     auto file = OpenConfigForLoad();
-    if (!file)
-        return kConfigUnreadable;
+    if (!file) return kConfigUnreadable;
     ReadNameBack(*file);
     // Unlike its siblings, a key missing from its file sets the byte to 0xFF.
     ReadMemoryKeys(*file, KeyForm::Word, KeyWords(), FirmwareImage, 255);

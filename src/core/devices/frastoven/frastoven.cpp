@@ -32,8 +32,7 @@ std::int32_t TFrastoven::LoadFactoryImage() {
 
 std::int32_t TFrastoven::LoadConfig() {
     auto file = OpenConfigForLoad();
-    if (!file)
-        return kConfigUnreadable;
+    if (!file) return kConfigUnreadable;
     ReadNameBack(*file);
     ReadMemoryKeys(*file, KeyForm::Byte, KeyAddresses(), FirmwareImage, 255);
     return 0;

@@ -29,8 +29,7 @@ std::int32_t TKRV::LoadFactoryImage() {
 
 std::int32_t TKRV::LoadConfig() {
     auto file = OpenConfigForLoad();
-    if (!file)
-        return kConfigUnreadable;
+    if (!file) return kConfigUnreadable;
     ReadNameBack(*file);
     ReadMemoryKeys(*file, KeyForm::Byte, KeyAddresses(), EepromImage, 255);
     return 0;

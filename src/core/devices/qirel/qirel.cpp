@@ -15,8 +15,7 @@ std::int32_t TQirel::LoadFactoryImage() {
 
 std::int32_t TQirel::LoadConfig() {
     auto file = OpenConfigForLoad();
-    if (!file)
-        return kConfigUnreadable;
+    if (!file) return kConfigUnreadable;
     ReadNameBack(*file);
     return 0;
 }

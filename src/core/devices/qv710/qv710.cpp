@@ -28,11 +28,9 @@ std::int32_t TQV710::LoadFactoryImage() {
 
 std::int32_t TQV710::LoadConfig() {
     auto file = OpenConfigForLoad();
-    if (!file)
-        return kConfigUnreadable;
+    if (!file) return kConfigUnreadable;
     ReadNameBack(*file);
-    if (has_parameters_)
-        ReadMemoryKeys(*file, KeyForm::Word, kParameterWords, FirmwareImage, 255);
+    if (has_parameters_) ReadMemoryKeys(*file, KeyForm::Word, kParameterWords, FirmwareImage, 255);
     return 0;
 }
 

@@ -26,8 +26,7 @@ std::int32_t TVelkar::LoadFactoryImage() {
 
 std::int32_t TVelkar::LoadConfig() {
     auto file = OpenConfigForLoad();
-    if (!file)
-        return kConfigUnreadable;
+    if (!file) return kConfigUnreadable;
     // The family reads both names but keeps its own.
     (void)file->ReadString(config::kDevicesSection, "Name", Name);
     (void)file->ReadString(config::kDevicesSection, "Type", TypeDefault());
