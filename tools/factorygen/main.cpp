@@ -2,6 +2,7 @@
 // vertanum_factorygen --check DIR     exits 1 unless DIR holds exactly what it would write
 // vertanum_factorygen --family NAME OUTDIR   writes only one family's resources (krv, qv710,
 //                                            qirel, velkar, dorimen, frastoven)
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -81,6 +82,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (check) {
+        // A file no table makes would be embedded all the same; it must not linger.
+        for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+            const auto path = entry.path();
+            if (path.extension() == ".bin" && !names.count(path.stem().string())) {
+                std::cerr << path.string() << ": no table makes it\n";
+                ++differences;
+            }
+        }
         std::cout << names.size() << " factory resources checked, " << differences << " differ\n";
     }
     return differences == 0 ? 0 : 1;
