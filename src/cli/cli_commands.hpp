@@ -18,5 +18,8 @@ int RunNew(const std::vector<std::string>& args);
 int RunDump(const std::vector<std::string>& args);
 int RunResave(const std::vector<std::string>& args);
 int RunExportHex(const std::vector<std::string>& args);
+int RunShow(const std::vector<std::string>& args);
+int RunSet(const std::vector<std::string>& args);
+int RunReport(const std::vector<std::string>& args);
 
 }  // namespace vertanum::cli

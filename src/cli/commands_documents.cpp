@@ -10,8 +10,8 @@ namespace vertanum::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"models", RunModels},        {"new", RunNew}, {"dump", RunDump}, {"resave", RunResave},
-        {"export-hex", RunExportHex},
+        {"models", RunModels},        {"new", RunNew},   {"dump", RunDump}, {"resave", RunResave},
+        {"export-hex", RunExportHex}, {"show", RunShow}, {"set", RunSet},   {"report", RunReport},
     };
     return commands;
 }

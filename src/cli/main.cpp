@@ -16,6 +16,11 @@ void Usage(std::ostream& out) {
            "  resave FILE [-o OUT]                         загрузить и сохранить заново\n"
            "  export-hex (FILE | --new MODEL) --flash OUT [--eeprom OUT]\n"
            "                                               образы в формате Intel HEX\n"
+           "  show (FILE | --new MODEL) [--json]           параметры в порядке показа\n"
+           "  set (FILE | --new MODEL) [-o OUT] NAME=VALUE…\n"
+           "                                               изменить параметры и сохранить\n"
+           "  report (FILE | --new MODEL) --format text|rtf [-o OUT]\n"
+           "                                               отчет о параметрах\n"
            "\n"
            "MODEL: имя класса (TKRV), имя модели (KRV) или номер позиции (7).\n"
            "Коды завершения: 0 успех, 1 отказ или ошибка, 2 неверный вызов.\n";
