@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace vertanum {
@@ -17,6 +18,8 @@ class ProgressDisplay {
     virtual int Position() const = 0;
     virtual void ShowPercentage(bool on) = 0;
     virtual void ProcessEvents() = 0;
+    // The text the status shows now, so that a passing text (a countdown) can hand it back.
+    virtual std::string Status() const { return {}; }
 
     void Advance() { SetPosition(Position() + 1); }
 };
