@@ -104,10 +104,6 @@ TEST(CliEditor, SetOnANewDocumentWritesOut) {
     EXPECT_EQ(RunCli({"set", "--new", "QV710P001", "TimeResetFire=2"}).exit_code, 2);
     EXPECT_EQ(RunCli({"set", "--new", "KRV", "-o", out}).exit_code, 2);
     EXPECT_EQ(RunCli({"set", "--new", "KRV", "-o", out, "novalue"}).exit_code, 2);
-    auto pending = RunCli({"set", "--new", "Velkar", "-o", dir.Path("v.qcf"), "Ipaddr=3"});
-    EXPECT_EQ(pending.exit_code, 1);
-    EXPECT_NE(pending.err.find("карта параметров ещё не доступна"), std::string::npos);
-    EXPECT_FALSE(dir.Exists("v.qcf"));
 }
 
 TEST(CliEditor, ReportWritesTextOrRtf) {

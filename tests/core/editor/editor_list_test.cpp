@@ -48,12 +48,20 @@ TEST(EditorList, ModelsWithoutParametersShowOneHeadingAndAcceptEverything) {
 }
 
 TEST(EditorList, PositionsWhoseMapIsNotWrittenSayItAndRefuseEdits) {
-    for (int position : {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 22}) {
+    // The Velkar, Dorimen and Frastoven maps replace these stand-ins one by one; every position
+    // that still has one must say so plainly, and no other position may have one.
+    EditorList editors;
+    for (int position = 0; position < editors.Count(); ++position) {
+        const bool may_wait = (position >= 8 && position <= 20) || position == 22;
+        if (!dynamic_cast<TInsPendingMapDevices*>(editors.At(position))) continue;
+        ASSERT_TRUE(may_wait) << position;
+
         OpenEditor open(position);
         ASSERT_EQ(open.result, 0);
         ASSERT_EQ(open.Rows().Count(), 1u);
         const Row& row = open.RowNamed(TInsPendingMapDevices::kRowName);
         EXPECT_NE(row.Caption().find("ещё не доступна"), std::string::npos);
+        EXPECT_TRUE(row.Category());
         // The images are loaded all the same: the document can be saved and programmed.
         Models fresh;
         EXPECT_EQ(open.Model().FirmwareImage, fresh.New(position).FirmwareImage) << position;

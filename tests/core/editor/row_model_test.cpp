@@ -46,9 +46,19 @@ TEST(RowModel, WalksDepthFirstInCreationOrderUnderEachParent) {
     EXPECT_EQ(rows.Count(), 6u);
     EXPECT_EQ(rows.Find("P")->Parent(), &a1);
     EXPECT_EQ(rows.Find("P")->Depth(), 2);
+    // Positions among siblings follow every move.
+    EXPECT_EQ(rows.Find("P")->IndexInParent(), 1);
+    EXPECT_EQ(rows.Find("M")->IndexInParent(), 1);
+    EXPECT_EQ(rows.Find("T")->IndexInParent(), 1);
+    EXPECT_EQ(&rows.ChildrenOf(nullptr), &rows.TopLevel());
+    EXPECT_EQ(rows.ChildrenOf(&a).size(), 2u);
+    rows.MoveTo(a1, nullptr);
+    EXPECT_EQ(Order(rows), "0A 1T 0M 0A1 1C 1P ");
+    EXPECT_EQ(rows.Find("T")->IndexInParent(), 0);
+    EXPECT_EQ(a1.IndexInParent(), 2);
     EXPECT_EQ(rows.Find("nothing"), nullptr);
     ASSERT_EQ(rows.DisplayOrder().size(), 6u);
-    EXPECT_EQ(rows.DisplayOrder()[3]->Name(), "P");
+    EXPECT_EQ(rows.DisplayOrder()[3]->Name(), "A1");
 }
 
 TEST(RowModel, ShapesCarryTheirDefaults) {

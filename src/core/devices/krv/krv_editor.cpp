@@ -1,9 +1,9 @@
 #include "devices/krv/krv_editor.hpp"
 
 #include <cstdio>
-#include <regex>
 
 #include "framework/conversion_error.hpp"
+#include "framework/editor/name_patterns.hpp"
 #include "framework/value_helpers.hpp"
 
 namespace vertanum {

@@ -1,9 +1,8 @@
 #include "devices/qv710/qv710_editors.hpp"
 
-#include <regex>
-
 #include "devices/qv710/qv710.hpp"
 #include "framework/conversion_error.hpp"
+#include "framework/editor/name_patterns.hpp"
 
 namespace vertanum {
 namespace {

@@ -75,6 +75,8 @@ class Row {
     // The tree: the parent heading (nullptr at the top level), the children in display order.
     Row* Parent() const { return parent_; }
     const std::vector<Row*>& Children() const { return children_; }
+    // The position among the rows of the same parent (or of the top level).
+    int IndexInParent() const { return index_; }
     int Depth() const;
 
     void SetCaption(std::string caption);
@@ -113,6 +115,7 @@ class Row {
     std::string checked_value_ = "1";
     std::string unchecked_value_ = "0";
     Row* parent_ = nullptr;
+    int index_ = 0;
     std::vector<Row*> children_;
 };
 

@@ -13,6 +13,7 @@ Row& RowModel::Add(RowKind kind, std::string name) {
     rows_.push_back(std::unique_ptr<Row>(new Row(*this, kind, std::move(name))));
     Row* row = rows_.back().get();
     by_name_.emplace(row->Name(), row);
+    row->index_ = static_cast<int>(top_.size());
     top_.push_back(row);
     StructureChanged();
     return *row;
@@ -24,13 +25,13 @@ void RowModel::MoveTo(Row& row, Row* parent) {
     }
     StructureChanging();
     auto& from = SiblingsOf(row.parent_);
-    if (!from.empty() && from.back() == &row) {
-        from.pop_back();
-    } else {
-        from.erase(std::find(from.begin(), from.end(), &row));
-    }
+    const auto at = static_cast<std::size_t>(row.index_);
+    from.erase(from.begin() + static_cast<std::ptrdiff_t>(at));
+    for (std::size_t i = at; i < from.size(); ++i) from[i]->index_ = static_cast<int>(i);
     row.parent_ = parent;
-    SiblingsOf(parent).push_back(&row);
+    auto& to = SiblingsOf(parent);
+    row.index_ = static_cast<int>(to.size());
+    to.push_back(&row);
     StructureChanged();
 }
 

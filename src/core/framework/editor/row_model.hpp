@@ -54,6 +54,10 @@ class RowModel {
 
     Row* Find(std::string_view name) const;
     const std::vector<Row*>& TopLevel() const { return top_; }
+    // The children of `parent`, or the top level for nullptr.
+    const std::vector<Row*>& ChildrenOf(const Row* parent) const {
+        return parent ? parent->children_ : top_;
+    }
     std::size_t Count() const { return rows_.size(); }
     bool Empty() const { return rows_.empty(); }
 
