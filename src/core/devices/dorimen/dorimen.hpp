@@ -20,6 +20,7 @@ class TDorimen : public TDevices {
     std::int32_t LoadFactoryImage() override;
     std::int32_t LoadConfig() override;
     std::int32_t SaveConfig() override;
+    std::int32_t ProgramDevice(ProgressDisplay& progress, std::uint16_t port_number) override;
 
     // "Apollo S65" detectors on the loops (used by the TDorimen map only).
     std::uint8_t DetectorsApollo = 0;

@@ -15,6 +15,7 @@ class TFrastoven : public TDevices {
     std::int32_t LoadFactoryImage() override;
     std::int32_t LoadConfig() override;
     std::int32_t SaveConfig() override;
+    std::int32_t ProgramDevice(ProgressDisplay& progress, std::uint16_t port_number) override;
 
     // The program image bytes the file keeps, in writing order.
     virtual const std::vector<unsigned>& KeyAddresses() const = 0;

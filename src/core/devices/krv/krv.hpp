@@ -17,6 +17,7 @@ class TKRV : public TDevices {
     std::int32_t LoadFactoryImage() override;
     std::int32_t LoadConfig() override;
     std::int32_t SaveConfig() override;
+    std::int32_t ProgramDevice(ProgressDisplay& progress, std::uint16_t port_number) override;
 
     // The EEPROM addresses stored in the file, in writing order.
     static const std::vector<unsigned>& KeyAddresses();

@@ -16,6 +16,7 @@ class TQirel : public TDevices {
     std::int32_t LoadFactoryImage() override;
     std::int32_t LoadConfig() override;
     std::int32_t SaveConfig() override;
+    std::int32_t ProgramDevice(ProgressDisplay& progress, std::uint16_t port_number) override;
 };
 
 }  // namespace vertanum

@@ -18,6 +18,7 @@ class TQV710 : public TDevices {
     std::int32_t LoadFactoryImage() override;
     std::int32_t LoadConfig() override;
     std::int32_t SaveConfig() override;
+    std::int32_t ProgramDevice(ProgressDisplay& progress, std::uint16_t port_number) override;
 
   protected:
     // `eeprom_resource` empty: the member has none and programs an all-zero EEPROM.

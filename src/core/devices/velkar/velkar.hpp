@@ -18,6 +18,7 @@ class TVelkar : public TDevices {
     std::int32_t LoadFactoryImage() override;
     std::int32_t LoadConfig() override;
     std::int32_t SaveConfig() override;
+    std::int32_t ProgramDevice(ProgressDisplay& progress, std::uint16_t port_number) override;
 
     // The model's factory resource and the name its failure message gives.
     virtual std::string ResourceName() const { return "VELKAR"; }
