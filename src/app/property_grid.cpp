@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "framework/editor/ins_devices.hpp"
 #include "framework/messages.hpp"
 #include "row_delegate.hpp"
 
@@ -104,7 +105,11 @@ bool PropertyGrid::CommitEdit() {
         return true;
     }
     committing_ = true;
-    const EditOutcome outcome = events_.insMainEditValidate(*row, text);
+    // A masked value with required places left empty is refused before the map sees it.
+    auto* line = qobject_cast<QLineEdit*>(editor_.data());
+    const EditOutcome outcome = line && !line->inputMask().isEmpty() && !line->hasAcceptableInput()
+                                    ? EditOutcome{false, kCheckInputText}
+                                    : events_.insMainEditValidate(*row, text);
     if (!outcome.accepted) {
         QApplication::beep();
         messages_.Show(
@@ -112,7 +117,7 @@ bool PropertyGrid::CommitEdit() {
         committing_ = false;
         if (editor_) {
             editor_->setFocus(Qt::OtherFocusReason);
-            if (auto* line = qobject_cast<QLineEdit*>(editor_.data())) line->selectAll();
+            if (line) line->selectAll();
         }
         return false;
     }
