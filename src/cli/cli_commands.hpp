@@ -21,5 +21,6 @@ int RunExportHex(const std::vector<std::string>& args);
 int RunShow(const std::vector<std::string>& args);
 int RunSet(const std::vector<std::string>& args);
 int RunReport(const std::vector<std::string>& args);
+int RunProgram(const std::vector<std::string>& args);
 
 }  // namespace vertanum::cli

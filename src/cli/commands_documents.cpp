@@ -12,6 +12,7 @@ const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"models", RunModels},        {"new", RunNew},   {"dump", RunDump}, {"resave", RunResave},
         {"export-hex", RunExportHex}, {"show", RunShow}, {"set", RunSet},   {"report", RunReport},
+        {"program", RunProgram},
     };
     return commands;
 }

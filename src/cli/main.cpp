@@ -21,6 +21,9 @@ void Usage(std::ostream& out) {
            "                                               изменить параметры и сохранить\n"
            "  report (FILE | --new MODEL) --format text|rtf [-o OUT]\n"
            "                                               отчет о параметрах\n"
+           "  program (FILE | --new MODEL) --port sim[:ОПЦИИ] | N [--trace FILE]\n"
+           "                                               программирование устройства\n"
+           "                                               (опции: program --help)\n"
            "\n"
            "MODEL: имя класса (TKRV), имя модели (KRV) или номер позиции (7).\n"
            "Коды завершения: 0 успех, 1 отказ или ошибка, 2 неверный вызов.\n";
