@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
+    qt6-base-dev libgl-dev fonts-dejavu-core
 )
 
 missing=()

@@ -14,7 +14,7 @@ constexpr int kKrvPosition = 7;
 
 bool SaveMainWindowPicture(const std::string& path) {
     RecordingMessages messages;
-    // No answers scripted: closing the new document at the end is answered "No" below.
+    // The picture shows the program as shipped, whatever the user's firmware folder holds.
     const std::string built_in_only;
     MainWindowServices services;
     services.messages = &messages;
@@ -22,8 +22,6 @@ bool SaveMainWindowPicture(const std::string& path) {
     TfrmMain window(services);
     window.show();
     if (window.devOpen(16, kKrvPosition) != 0) return false;
-    // The window as it stands after a few edits would show Save enabled; a new document has it
-    // enabled already, which is what a newcomer sees.
     QApplication::processEvents();
     const QPixmap picture = window.grab();
     messages.answers = {MessageAnswer::No};
