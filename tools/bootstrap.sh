@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     qt6-base-dev libgl-dev fonts-dejavu-core
+    qt6-multimedia-dev fonts-liberation
 )
 
 missing=()
