@@ -5,6 +5,8 @@
 
 #include "main_window.hpp"
 #include "screenshot.hpp"
+#include "startup/desktop_window.hpp"
+#include "startup/startup_checks.hpp"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -26,7 +28,22 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    vertanum::app::TfrmMain window;
+    // The checks before any window: a refusal shows its message and ends here.
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments()) {
+        arguments.push_back(argument.toStdString());
+    }
+    vertanum::app::QtMessages boxes;
+    vertanum::app::LinuxStartupPlatform platform;
+    vertanum::app::SingleInstanceLock lock;
+    const vertanum::app::StartupOutcome outcome =
+        vertanum::app::CheckStartup(arguments, platform, boxes, lock);
+    if (outcome.verdict != vertanum::app::StartupVerdict::Run) return outcome.exit_code;
+
+    // Training and demonstration: the simulated cable is the only port.
+    vertanum::app::DesktopOptions options;
+    options.simulator = QApplication::arguments().contains("--simulator");
+    vertanum::app::DesktopWindow window({}, options);
     window.show();
     return QApplication::exec();
 }
