@@ -17,3 +17,8 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/manual/images
 # picture changes: vertanum_draw_desktop_pictures src/app/assets
 add_executable(vertanum_draw_desktop_pictures tools/draw_desktop_pictures.cpp)
 target_link_libraries(vertanum_draw_desktop_pictures PRIVATE Qt6::Gui vertanum_warnings)
+
+# Draws the README pictures with the program itself:
+#   QT_QPA_PLATFORM=offscreen vertanum_desktop_pictures docs/images
+add_executable(vertanum_desktop_pictures tools/desktop_pictures.cpp)
+target_link_libraries(vertanum_desktop_pictures PRIVATE vertanum_app vertanum_warnings)

@@ -14,8 +14,6 @@ class QVBoxLayout;
 
 namespace vertanum::app {
 
-class Messages;
-
 // The report's preview: the pages at a zoom, printing, searching the text, saving and loading
 // the prepared report, exports to text, RTF and PDF, and closing.
 class TfrmPreview : public QDialog {
