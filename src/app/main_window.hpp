@@ -85,10 +85,14 @@ class TfrmMain : public QMainWindow, public EditorHost, public PropertyGridEvent
     void insMainEditChange() override;
 
   protected:
+    // LptPortNumber: the chosen parallel port, 1-based; -1 none. The dispatcher hands it to
+    // Start; the port dialog and the stored setting change it.
+    int lpt_port_number_ = -1;
+
     void closeEvent(QCloseEvent* event) override;
 
-    // The commands that come with the programming, the report and the help; for now each says
-    // that it is not available yet.
+    // The commands of programming, the port, the report and the help. The window alone only says
+    // that they are not available; DesktopWindow, with the work environment, supplies them.
     virtual void devProgramming(int position, int port);
     virtual void LPTSetting();
     virtual void ShowAbout();
@@ -133,8 +137,6 @@ class TfrmMain : public QMainWindow, public EditorHost, public PropertyGridEvent
     std::unique_ptr<StatusProgress> progress_;
 
     bool command_running_ = false;
-    // LptPortNumber: the chosen parallel port, 1-based; -1 none.
-    int lpt_port_number_ = -1;
 };
 
 }  // namespace vertanum::app

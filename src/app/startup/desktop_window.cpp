@@ -119,11 +119,10 @@ void DesktopWindow::LPTSetting() {
     ShowPortDialog();
 }
 
-void DesktopWindow::devProgramming(int position, int) {
+void DesktopWindow::devProgramming(int position, int port) {
     TDevices* model = Registry().At(position);
     if (!model) return;
     if (options_.simulator) BindSimulatedCable(model);
-    int port = lpt_port_number_;
     if (PortDialogComesFirst(port, hardware::GetLPTNumPorts())) {
         if (ShowPortDialog() != QDialog::Accepted) return;
         port = lpt_port_number_;

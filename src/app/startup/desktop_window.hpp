@@ -75,7 +75,6 @@ class DesktopWindow : public TfrmMain {
     std::unique_ptr<SplashSequence> splash_;
     QTimer* tmr_show_main_start_ = nullptr;
     std::unique_ptr<WindowProgrammingFrontEnd> front_end_;
-    int lpt_port_number_ = -1;
     std::thread clock_thread_;
 };
 
