@@ -8,6 +8,10 @@ void StatusProgress::SetStatus(std::string_view text) {
     label_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
+std::string StatusProgress::Status() const {
+    return label_->text().toStdString();
+}
+
 void StatusProgress::SetMaximum(int maximum) {
     bar_->setMaximum(maximum);
 }

@@ -14,6 +14,7 @@ class StatusProgress : public ProgressDisplay {
     StatusProgress(QLabel* label, QProgressBar* bar) : label_(label), bar_(bar) {}
 
     void SetStatus(std::string_view text) override;
+    std::string Status() const override;
     void SetMaximum(int maximum) override;
     void SetPosition(int position) override;
     int Position() const override;

@@ -2,7 +2,9 @@
 // chosen, the run, its one message, the elapsed time, the attention and the end sound.
 #include <QComboBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,6 +69,12 @@ class WindowProgrammingTest : public QObject {
         window.MenuButtonEn();
         QVERIFY(window.Action("mnuStart")->isEnabled());
 
+        // What the status label says while the bar moves: the phase of the run, never blank
+        // (the port-free wait hands the label back when it ends).
+        QSet<QString> statuses_while_running;
+        connect(window.pbrProcess(), &QProgressBar::valueChanged, &window, [&](int value) {
+            if (value > 0) statuses_while_running.insert(window.lblProcess()->text());
+        });
         window.Action("mnuStart")->trigger();
         QCOMPARE(dialogs_shown, 1);
         QVERIFY(!window.CommandRunning());
@@ -85,6 +93,7 @@ class WindowProgrammingTest : public QObject {
         QVERIFY(
             QRegularExpression("^\\d\\d:\\d\\d$").match(window.StatusPanel(2)->text()).hasMatch());
         QCOMPARE(window.pbrProcess()->value(), 0);
+        QCOMPARE(statuses_while_running, (QSet<QString>{"Программирование", "Проверка"}));
 
         // The stored port is used next time without asking.
         window.Action("btnStart")->trigger();

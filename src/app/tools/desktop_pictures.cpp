@@ -26,6 +26,7 @@ class GrabbingProgress : public ProgressDisplay {
     GrabbingProgress(ProgressDisplay& inner, QWidget& window, QString path)
         : inner_(inner), window_(window), path_(std::move(path)) {}
     void SetStatus(std::string_view text) override { inner_.SetStatus(text); }
+    std::string Status() const override { return inner_.Status(); }
     void SetMaximum(int maximum) override {
         maximum_ = maximum;
         inner_.SetMaximum(maximum);

@@ -19,7 +19,7 @@ class ProgressDisplay {
     virtual void ShowPercentage(bool on) = 0;
     virtual void ProcessEvents() = 0;
     // The text the status shows now, so that a passing text (a countdown) can hand it back.
-    virtual std::string Status() const { return {}; }
+    virtual std::string Status() const = 0;
 
     void Advance() { SetPosition(Position() + 1); }
 };
@@ -27,7 +27,8 @@ class ProgressDisplay {
 // A display that shows nothing; for work that needs none.
 class SilentProgress : public ProgressDisplay {
   public:
-    void SetStatus(std::string_view) override {}
+    void SetStatus(std::string_view text) override { status_ = text; }
+    std::string Status() const override { return status_; }
     void SetMaximum(int m) override { maximum_ = m; }
     void SetPosition(int p) override { position_ = p; }
     int Position() const override { return position_; }
@@ -36,6 +37,7 @@ class SilentProgress : public ProgressDisplay {
     int Maximum() const { return maximum_; }
 
   private:
+    std::string status_;
     int maximum_ = 100;
     int position_ = 0;
 };

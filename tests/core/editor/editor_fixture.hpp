@@ -30,7 +30,11 @@ class RecordingHost : public EditorHost, public ProgressDisplay {
         Log("remove rows");
     }
 
-    void SetStatus(std::string_view text) override { Log("status '" + std::string(text) + "'"); }
+    void SetStatus(std::string_view text) override {
+        Log("status '" + std::string(text) + "'");
+        status_ = text;
+    }
+    std::string Status() const override { return status_; }
     void SetMaximum(int m) override { Log("maximum " + std::to_string(m)); }
     void SetPosition(int p) override {
         position = p;
@@ -45,6 +49,7 @@ class RecordingHost : public EditorHost, public ProgressDisplay {
     std::vector<std::string> events;
     std::vector<int> positions;
     int position = 0;
+    std::string status_;
     bool enabled = true;
     RowModel* shown = nullptr;
 };
